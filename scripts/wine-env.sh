@@ -1,0 +1,37 @@
+# Sourced by the scripts that run Windows programs: a Wine prefix of our own and a
+# virtual display, both started on demand and stopped by wine_env_stop.
+
+REPO_ROOT=${REPO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export WINEPREFIX=${WINEPREFIX:-$REPO_ROOT/build/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+WINE=/usr/lib/wine/wine64
+XVFB_PID=""
+
+wine_env_start() {
+  if [ -z "${DISPLAY:-}" ] || [ "${VELTO_OWN_DISPLAY:-1}" = 1 ]; then
+    local n=$((90 + RANDOM % 800))
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  fi
+  if [ ! -f "$WINEPREFIX/.velto-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    $WINE wineboot --init >/dev/null 2>&1 || true
+    # Without a window manager, hiding a window would stall 2 s unless Wine manages none.
+    $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w || true
+    touch "$WINEPREFIX/.velto-ready"
+  fi
+}
+
+wine_env_stop() {
+  /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
+}

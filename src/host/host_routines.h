@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "host/platform.h"
+#include "host/wait.h"
+
+namespace velto::host {
+
+// The first host child window, in child order, that has direct children of all four
+// chat-room control classes; 0 when there is none.
+WindowHandle FindChatRoom(Platform& platform);
+
+// Puts the line into the chat room's input and types a carriage return there.
+void SendChatLine(Platform& platform, const std::string& text);
+
+// Puts the keyword into the host's keyword box, then types a space and a carriage return.
+void OpenKeyword(Platform& platform, const std::string& keyword);
+
+enum class InstantMessageOutcome {
+  kTaken,     // the instant-message window closed by itself
+  kRefused,   // the host answered with its message box, which was confirmed
+  kTimedOut,  // the window never opened, or the host never answered
+};
+
+// Sends an instant message through the host's own instant-message window.
+InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& recipient,
+                                         const std::string& message);
+
+// The window's caption; empty for window 0.
+std::string GetWindowCaption(Platform& platform, WindowHandle window);
+
+// The screen name from the host's "Welcome, <name>!" window; empty when there is none.
+std::string GetScreenName(Platform& platform);
+
+// Lets the user move a borderless window of ours by dragging it; returns when the
+// button is released.
+void DragForm(Platform& platform, WindowHandle form);
+
+}  // namespace velto::host

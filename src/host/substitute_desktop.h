@@ -1,0 +1,144 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <queue>
+#include <string>
+#include <vector>
+
+#include "host/platform.h"
+
+namespace velto::host {
+
+enum class Delivery { kSent, kPosted };
+// How lParam travelled: a plain value, the address of a text's 8-bit copy, or the
+// address of a 32-bit or 16-bit variable.
+enum class LParamKind { kValue, kText, kReference32, kReference16 };
+
+// A message as a window of the substitute desktop receives it. Text travels as the
+// host's 8-bit bytes, exactly as a real host window would read them.
+struct Message {
+  std::uint32_t message = 0;
+  std::uint32_t wParam = 0;
+  std::uint32_t lParam = 0;  // the value; for references, the variable's value
+  LParamKind lParamKind = LParamKind::kValue;
+  std::string textBytes;
+};
+
+// One entry of the delivery log.
+struct LoggedMessage {
+  WindowHandle window;
+  Delivery how = Delivery::kSent;
+  Message message;
+  bool delivered = true;  // false when rejected: window 0, gone, or hung
+};
+
+class SubstituteDesktop;
+// Handles a message; returns the message's result. Unhandled messages go to
+// SubstituteDesktop::DefaultHandling.
+using MessageHandler =
+    std::function<std::intptr_t(SubstituteDesktop&, WindowHandle self, const Message&)>;
+
+// An in-memory desktop that follows the platform's rules the host routines rely on:
+// class names match without regard to case, a parent of 0 searches the top-level
+// windows, children enumerate in creation order, a gone "after" window ends the
+// enumeration, messages to window 0 are rejected. Time is virtual: waiting jumps the
+// clock to the next due event, so tests never sleep.
+class SubstituteDesktop : public Platform {
+ public:
+  SubstituteDesktop();
+
+  // --- the window tree ---
+  WindowHandle AddWindow(WindowHandle parent, std::string_view className,
+                            std::string_view captionUtf8, MessageHandler handler = {});
+  // Destroys the window and everything below it.
+  void RemoveWindow(WindowHandle window);
+  bool Exists(WindowHandle window) const;
+  std::string ClassOf(WindowHandle window) const;
+  std::string CaptionBytes(WindowHandle window) const;
+  std::string Caption(WindowHandle window) const;  // widened to UTF-8
+  void SetCaptionBytes(WindowHandle window, std::string bytes);
+  WindowHandle ParentOf(WindowHandle window) const;
+  std::vector<WindowHandle> ChildrenOf(WindowHandle parent) const;  // 0: top level
+  void SetHandler(WindowHandle window, MessageHandler handler);
+
+  // What a window does with a message its handler leaves alone (text messages).
+  std::intptr_t DefaultHandling(WindowHandle window, const Message& message);
+
+  // --- virtual time and events ---
+  double Now() const { return now_; }  // virtual seconds since the desktop was made
+  void SetTimeOfDay(double secondsSinceMidnight);
+  // Runs `action` once `delaySeconds` of virtual time have passed (0: at the next pump).
+  void Schedule(double delaySeconds, std::function<void()> action);
+  // Lets virtual time pass, handling every event as it comes due.
+  void RunFor(double seconds);
+  std::size_t PendingEvents() const { return events_.size(); }
+
+  // --- the delivery log ---
+  const std::vector<LoggedMessage>& Log() const { return log_; }
+  void ClearLog() { log_.clear(); }
+  std::size_t PlatformCalls() const { return platformCalls_; }
+
+  // --- failure injection ---
+  // Runs before every FindWindowExA step (a window may close mid-walk).
+  std::function<void(WindowHandle parent, WindowHandle after)> beforeFindWindowEx;
+  // A hung window never answers: sent messages time out and count as not delivered.
+  void SetHung(WindowHandle window, bool hung);
+
+  // --- Platform ---
+  WindowHandle FindWindowA(std::string_view className, CaptionFilter caption) override;
+  WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after, std::string_view className,
+                             CaptionFilter caption) override;
+  std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                             const std::string& text) override;
+  std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                             std::uint32_t lParam) override;
+  std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                             std::int32_t& variable) override;
+  std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                             std::int16_t& variable) override;
+  void PostMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                    std::uint32_t lParam) override;
+  int GetWindowTextLengthA(WindowHandle window) override;
+  std::string GetWindowTextA(WindowHandle window, int size) override;
+  void ReleaseCapture() override;
+  void PumpEvents() override;
+  double Clock() override;
+  void WaitForEvent(double seconds) override;
+
+ private:
+  struct Window {
+    WindowHandle parent;
+    std::string className;
+    std::string captionBytes;
+    MessageHandler handler;
+    std::vector<WindowHandle> children;
+    bool hung = false;
+  };
+  struct Event {
+    double due;
+    std::uint64_t sequence;  // keeps events of the same moment in the order they came
+    std::function<void()> action;
+    bool operator>(const Event& other) const {
+      return due != other.due ? due > other.due : sequence > other.sequence;
+    }
+  };
+
+  const Window* Find(WindowHandle window) const;
+  std::vector<WindowHandle>& SiblingsOf(WindowHandle parent);
+  std::intptr_t Deliver(WindowHandle window, Delivery how, const Message& message);
+  bool HasDueEvent() const;
+
+  std::map<std::uint32_t, Window> windows_;
+  std::vector<WindowHandle> topLevel_;
+  std::uint32_t nextHandle_ = 0x10010;
+  std::vector<LoggedMessage> log_;
+  std::priority_queue<Event, std::vector<Event>, std::greater<>> events_;
+  std::uint64_t nextSequence_ = 0;
+  double now_ = 0;
+  double timeOfDayAtStart_ = 12 * 3600;  // noon, far from midnight unless a test asks
+  std::size_t platformCalls_ = 0;
+};
+
+}  // namespace velto::host

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+#include "host/platform.h"
+
+namespace velto::host {
+
+// Seconds on the platform clock since `start`, across midnight.
+double SecondsSince(Platform& platform, double start);
+
+// The one wait loop: run the pump, test `done`, then sleep on the event queue until an
+// event arrives or the next test is due. Gives up after `boundSeconds`; returns whether
+// `done` held. Handlers of the program's own windows run inside the pump.
+bool WaitFor(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+             double pollSeconds);
+
+// Waits `seconds` while the program's windows stay responsive. Never returns early;
+// a positive duration runs the pump at least once; 0 or less returns at once.
+void Pause(Platform& platform, double seconds);
+
+}  // namespace velto::host

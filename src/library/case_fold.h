@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velto::library {
+
+// Letter case as the host's text knows it: ASCII and the letters of Windows-1252
+// (À-Þ with à-þ, Š/š, Œ/œ, Ž/ž, Ÿ/ÿ). Every character folds to exactly one character,
+// so a folded text keeps the positions of the original.
+char32_t FoldCase(char32_t c);
+std::u32string FoldCase(std::u32string_view text);
+
+}  // namespace velto::library

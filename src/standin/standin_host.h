@@ -1,0 +1,77 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "standin/host_windows.h"
+
+namespace velto::standin {
+
+// How the stand-in host answers an instant message.
+enum class InstantMessageAnswer {
+  kCloseWindow,  // takes the message: the window closes
+  kMessageBox,   // refuses it with an "America Online" message box
+  kNeverOpen,    // never opens the instant-message window at all
+  kNeverAnswer,  // opens the window but never reacts to the send button
+};
+
+struct StandinOptions {
+  std::string screenName = "Guest";
+  std::string roomName = "Lobby";
+  InstantMessageAnswer instantMessageAnswer = InstantMessageAnswer::kCloseWindow;
+};
+
+// Something the host received, as the host received it (8-bit bytes).
+struct Received {
+  enum class Kind { kChatLine, kKeyword, kInstantMessage };
+  double time = 0;
+  Kind kind = Kind::kChatLine;
+  std::string bytes;      // the chat line, the keyword, or the instant message's text
+  std::string recipient;  // instant messages only (UTF-8)
+};
+
+// A small imitation of the host client: its window tree, with the classes, captions and
+// child order the idler looks for, and its reactions to the messages the idler sends.
+class StandinHost {
+ public:
+  // The delays with which the host reacts, as a person would see it.
+  static constexpr double kInstantMessageOpenSeconds = 0.4;
+  static constexpr double kInstantMessageAnswerSeconds = 0.2;
+  static constexpr int kInstantMessageIcons = 10;
+
+  StandinHost(HostWindows& windows, StandinOptions options);
+
+  WindowHandle frame() const { return frame_; }
+  WindowHandle mdiClient() const { return mdi_; }
+  WindowHandle keywordBox() const { return keywordBox_; }
+  WindowHandle chatRoom() const { return chatRoom_; }
+  WindowHandle welcomeWindow() const { return welcome_; }
+
+  const std::vector<Received>& received() const { return received_; }
+  std::vector<std::string> ChatLines() const;  // the bytes of each line said in the room
+  std::string RoomName() const;
+  // Called with each thing received, as it is received (the program logs them).
+  std::function<void(const Received&)> onReceived;
+
+  // Opens a further chat room (at the end of the child order).
+  WindowHandle OpenChatRoom(const std::string& name);
+  void SetInstantMessageAnswer(InstantMessageAnswer answer) { options_.instantMessageAnswer = answer; }
+
+ private:
+  void OnKeywordBox(WindowHandle box, const HostMessage& message);
+  void OnChatInput(WindowHandle input, const HostMessage& message);
+  void ActOnKeyword(const std::string& keywordBytes);
+  void EnterRoom(const std::string& name);
+  void OpenInstantMessageWindow(const std::string& recipient);
+  void OnSendButton(WindowHandle im, WindowHandle text, const std::string& recipient,
+                    const HostMessage& message);
+  void AnswerInstantMessage(WindowHandle im);
+  void Record(Received::Kind kind, std::string bytes, std::string recipient = {});
+
+  HostWindows& windows_;
+  StandinOptions options_;
+  WindowHandle frame_, mdi_, keywordBox_, welcome_, chatRoom_;
+  std::vector<Received> received_;
+};
+
+}  // namespace velto::standin

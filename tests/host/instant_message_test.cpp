@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "host/host_routines.h"
+#include "host/messages.h"
+#include "support/host_fixture.h"
+#include "support/message_sequence.h"
+
+namespace velto::testing {
+namespace {
+
+using host::InstantMessageOutcome;
+using host::WindowHandle;
+using standin::InstantMessageAnswer;
+
+class SendInstantMessageTest : public HostTest {
+ protected:
+  // Records every message to the host, and the instant-message windows as they open.
+  InstantMessageOutcome Send(InstantMessageAnswer answer) {
+    standin_.SetInstantMessageAnswer(answer);
+    return host::SendInstantMessage(desktop_, "$IM_OFF", "Vrel owns you");
+  }
+  WindowHandle OpenedWindow() const {
+    for (WindowHandle child : desktop_.ChildrenOf(standin_.mdiClient())) {
+      if (desktop_.Caption(child) == "Send Instant Message") return child;
+    }
+    return host::kNoWindow;
+  }
+  // Keeps the handles of the instant-message window while the host still has it.
+  void WatchWindow() {
+    desktop_.Schedule(standin::StandinHost::kInstantMessageOpenSeconds + 0.001, [this] {
+      im_ = OpenedWindow();
+      const auto children = desktop_.ChildrenOf(im_);
+      text_ = children.at(0);
+      send_ = children.at(9);  // the ninth "_AOL_Icon" follows the text box
+    });
+  }
+  std::vector<Expected> KeywordAndSend() const {
+    const WindowHandle box = standin_.keywordBox();
+    return {SentText(box, WM_SETTEXT, "aol://9293:$IM_OFF"), SentValue(box, WM_CHAR, 0x20),
+            SentValue(box, WM_CHAR, 0x0D), SentText(text_, WM_SETTEXT, "Vrel owns you"),
+            SentZeroReference(send_, WM_LBUTTONDOWN), SentZeroReference(send_, WM_LBUTTONUP)};
+  }
+  std::vector<WindowHandle> Watched() const { return {standin_.keywordBox(), im_, text_, send_}; }
+
+  WindowHandle im_, text_, send_;
+};
+
+TEST_F(SendInstantMessageTest, WindowClosingMeansTakenAndNothingIsPosted) {
+  WatchWindow();
+  EXPECT_EQ(Send(InstantMessageAnswer::kCloseWindow), InstantMessageOutcome::kTaken);
+  ExpectSequence(desktop_, KeywordAndSend(), "taken");
+  ASSERT_EQ(standin_.received().size(), 2u);
+  EXPECT_EQ(standin_.received()[1].recipient, "$IM_OFF");
+  EXPECT_EQ(standin_.received()[1].bytes, "Vrel owns you");
+}
+
+TEST_F(SendInstantMessageTest, HostMessageBoxIsConfirmedAndTheWindowClosed) {
+  WatchWindow();
+  EXPECT_EQ(Send(InstantMessageAnswer::kMessageBox), InstantMessageOutcome::kRefused);
+  const WindowHandle box = desktop_.FindWindowA("#32770", "America Online");
+  const WindowHandle button = desktop_.ChildrenOf(box).at(1);
+  std::vector<Expected> expected = KeywordAndSend();
+  expected.push_back(Posted(button, WM_KEYDOWN, 0x20));
+  expected.push_back(Posted(button, WM_KEYUP, 0x20));
+  expected.push_back(Posted(im_, WM_CLOSE));
+  std::vector<WindowHandle> watched = Watched();
+  watched.push_back(button);
+  ExpectSequence(desktop_, expected, "refused", watched);
+  desktop_.RunFor(0.1);
+  EXPECT_FALSE(desktop_.Exists(box));
+  EXPECT_FALSE(desktop_.Exists(im_));
+}
+
+TEST_F(SendInstantMessageTest, GivesUpAfterItsBoundWhenTheWindowNeverOpens) {
+  const double start = desktop_.Now();
+  EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kTimedOut);
+  EXPECT_NEAR(desktop_.Now() - start, 60, 0.1);
+  const WindowHandle box = standin_.keywordBox();
+  ExpectSequence(desktop_,
+                 {SentText(box, WM_SETTEXT, "aol://9293:$IM_OFF"), SentValue(box, WM_CHAR, 0x20),
+                  SentValue(box, WM_CHAR, 0x0D)},
+                 "only the link, nothing posted", {});
+}
+
+TEST_F(SendInstantMessageTest, GivesUpWhenTheHostNeverAnswersAndPostsNothing) {
+  WatchWindow();
+  EXPECT_EQ(Send(InstantMessageAnswer::kNeverAnswer), InstantMessageOutcome::kTimedOut);
+  ExpectSequence(desktop_, KeywordAndSend(), "no answer");
+}
+
+TEST_F(SendInstantMessageTest, NeverClicksBeforeTheNinthIconExists) {
+  // A window already open, with only eight icons: it comes first in child order.
+  const WindowHandle early =
+      desktop_.AddWindow(standin_.mdiClient(), "AOL Child", "Send Instant Message");
+  desktop_.AddWindow(early, "RICHCNTL", "");
+  std::vector<WindowHandle> icons;
+  for (int i = 0; i < 8; ++i) icons.push_back(desktop_.AddWindow(early, "_AOL_Icon", ""));
+  WindowHandle ninth;
+  desktop_.Schedule(5, [&] {
+    ninth = desktop_.AddWindow(early, "_AOL_Icon", "", [&](auto& d, WindowHandle, const auto& m) {
+      if (m.message == WM_LBUTTONUP) d.RemoveWindow(early);
+      return std::intptr_t{0};
+    });
+  });
+  EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kTaken);
+  ExpectSequence(desktop_, {}, "the first eight icons never clicked", icons);
+  EXPECT_FALSE(desktop_.Exists(ninth));
+}
+
+}  // namespace
+}  // namespace velto::testing

@@ -1,0 +1,94 @@
+// The platform rules the host routines rely on, checked on every desktop this build has:
+// the substitute always, and real user32 (under Wine) in the Windows build. Where the
+// two disagree, the substitute is wrong.
+
+#include <gtest/gtest.h>
+
+#include "host/desktop_under_test.h"
+
+namespace velto::testing {
+namespace {
+
+using host::kAnyCaption;
+using host::kNoWindow;
+using host::WindowHandle;
+
+class PlatformContract : public ::testing::TestWithParam<DesktopKind> {
+ protected:
+  void SetUp() override { desktop_ = GetParam().make(); }
+  host::Platform& platform() { return desktop_->platform(); }
+  WindowHandle Create(WindowHandle parent, const std::string& cls, const std::string& caption = "") {
+    return desktop_->Create(parent, cls, caption);
+  }
+
+  std::unique_ptr<DesktopUnderTest> desktop_;
+};
+
+TEST_P(PlatformContract, ClassNamesMatchWithoutRegardToCase) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractFrame");
+  const WindowHandle mdi = Create(top, "MDIClient");
+  EXPECT_EQ(platform().FindWindowExA(top, kNoWindow, "MDICLIENT", kAnyCaption), mdi);
+  EXPECT_EQ(platform().FindWindowExA(top, kNoWindow, "mdiclient", kAnyCaption), mdi);
+  EXPECT_EQ(platform().FindWindowA("veltocontractframe", kAnyCaption), top);
+}
+
+TEST_P(PlatformContract, ParentZeroSearchesTopLevelWindows) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractTop", "Top caption");
+  Create(top, "VeltoContractInner");
+  EXPECT_EQ(platform().FindWindowExA(kNoWindow, kNoWindow, "VeltoContractTop", kAnyCaption), top);
+  EXPECT_EQ(platform().FindWindowExA(kNoWindow, kNoWindow, "VeltoContractInner", kAnyCaption),
+            kNoWindow);
+}
+
+TEST_P(PlatformContract, ChildrenEnumerateInCreationOrderAndOnlyDirectChildrenCount) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractOrder");
+  const WindowHandle first = Create(top, "AOL Child", "one");
+  const WindowHandle second = Create(top, "AOL Child", "two");
+  const WindowHandle grandchild = Create(second, "AOL Child", "inner");
+  const WindowHandle third = Create(top, "AOL Child", "three");
+
+  std::vector<WindowHandle> seen;
+  for (WindowHandle c = platform().FindWindowExA(top, kNoWindow, "AOL Child", kAnyCaption); c;
+       c = platform().FindWindowExA(top, c, "AOL Child", kAnyCaption)) {
+    seen.push_back(c);
+  }
+  EXPECT_EQ(seen, (std::vector<WindowHandle>{first, second, third}));
+  EXPECT_NE(grandchild, kNoWindow);
+}
+
+TEST_P(PlatformContract, CaptionFilterMatchesWholeCaptionsWithoutRegardToCase) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractCaption");
+  Create(top, "AOL Child", "Send Instant Message ");
+  const WindowHandle im = Create(top, "AOL Child", "Send Instant Message");
+  EXPECT_EQ(platform().FindWindowExA(top, kNoWindow, "AOL Child", "Send Instant Message"), im);
+  EXPECT_EQ(platform().FindWindowExA(top, kNoWindow, "AOL Child", "send instant message"), im);
+  EXPECT_EQ(platform().FindWindowExA(top, kNoWindow, "AOL Child", "Send Instant"), kNoWindow);
+}
+
+TEST_P(PlatformContract, GoneAfterWindowEndsTheEnumeration) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractGone");
+  const WindowHandle first = Create(top, "AOL Child");
+  Create(top, "AOL Child");
+  desktop_->Destroy(first);
+  EXPECT_EQ(platform().FindWindowExA(top, first, "AOL Child", kAnyCaption), kNoWindow);
+}
+
+TEST_P(PlatformContract, CaptionTextTravelsAsWindows1252Bytes) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractText", "Welcome, \u2039\u00AC\u00B7\u203A\u2022!");
+  EXPECT_EQ(platform().GetWindowTextLengthA(top), 15);
+  EXPECT_EQ(platform().GetWindowTextA(top, 16), "Welcome, \u2039\u00AC\u00B7\u203A\u2022!");
+  EXPECT_EQ(platform().GetWindowTextA(top, 5), "Welc") << "size counts the NUL";
+  EXPECT_EQ(platform().GetWindowTextLengthA(kNoWindow), 0);
+}
+
+TEST_P(PlatformContract, SetTextReplacesTheCaption) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractSetText", "old");
+  platform().SendMessageA(top, 0x000C /* WM_SETTEXT */, 0, std::string("new \u2022 text"));
+  EXPECT_EQ(platform().GetWindowTextA(top, 100), "new \u2022 text");
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, PlatformContract, ::testing::ValuesIn(DesktopsToCheck()),
+                         [](const auto& param) { return param.param.name; });
+
+}  // namespace
+}  // namespace velto::testing

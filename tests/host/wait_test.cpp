@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "host/messages.h"
+#include "host/substitute_desktop.h"
+#include "host/host_routines.h"
+#include "support/message_sequence.h"
+
+namespace velto::testing {
+namespace {
+
+class PauseTest : public ::testing::Test {
+ protected:
+  // Counts pumps by an event that re-arms itself every 50 ms, like the clock timer.
+  void StartTicker() {
+    desktop_.Schedule(0.05, [this] {
+      ++ticks_;
+      StartTicker();
+    });
+  }
+  host::SubstituteDesktop desktop_;
+  int ticks_ = 0;
+};
+
+TEST_F(PauseTest, NeverReturnsEarlyAndRunsThePump) {
+  bool handled = false;
+  desktop_.Schedule(0, [&] { handled = true; });
+  const double start = desktop_.Now();
+  host::Pause(desktop_, 0.2);
+  EXPECT_GE(desktop_.Now() - start, 0.2);
+  EXPECT_LT(desktop_.Now() - start, 0.2 + 1e-6) << "and blocks to its deadline, no later";
+  EXPECT_TRUE(handled);
+}
+
+TEST_F(PauseTest, ZeroOrLessReturnsAtOnceWithoutPumping) {
+  bool handled = false;
+  desktop_.Schedule(0, [&] { handled = true; });
+  host::Pause(desktop_, 0);
+  host::Pause(desktop_, -1);
+  EXPECT_FALSE(handled);
+  EXPECT_EQ(desktop_.Now(), 0);
+}
+
+TEST_F(PauseTest, HandlersRunInsideAndANestedPauseOnlyLengthensIt) {
+  StartTicker();
+  desktop_.Schedule(0.1, [&] { host::Pause(desktop_, 0.5); });
+  const double start = desktop_.Now();
+  host::Pause(desktop_, 0.2);
+  EXPECT_GE(desktop_.Now() - start, 0.6);
+  EXPECT_GE(ticks_, 11);
+}
+
+TEST_F(PauseTest, APauseSpanningMidnightEndsOnceTheTimeHasPassed) {
+  desktop_.SetTimeOfDay(86399.9);
+  const double start = desktop_.Now();
+  host::Pause(desktop_, 0.5);
+  EXPECT_NEAR(desktop_.Now() - start, 0.5, 1e-6);
+}
+
+TEST(DragFormTest, ReleasesCaptureThenSendsTheMoveCommand) {
+  host::SubstituteDesktop desktop;
+  const host::WindowHandle form = desktop.AddWindow(host::kNoWindow, "VeltoForm", "");
+  host::DragForm(desktop, form);
+  ExpectSequence(desktop, {SentZeroReference16(form, WM_SYSCOMMAND, 0xFFFFF012)}, "drag");
+}
+
+}  // namespace
+}  // namespace velto::testing

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/substitute_desktop.h"
+
+namespace velto::testing {
+
+// One message expected to reach a window, in a message-sequence table. Text is the
+// host's 8-bit bytes (so the table states exactly what the host receives).
+struct Expected {
+  host::WindowHandle window;
+  host::Delivery how;
+  std::uint32_t message;
+  std::uint32_t wParam = 0;
+  host::LParamKind lParamKind = host::LParamKind::kValue;
+  std::uint32_t lParam = 0;
+  std::string textBytes;
+};
+
+// Expected constructors, named for the forms of SendMessageA and PostMessageA.
+Expected SentText(host::WindowHandle window, std::uint32_t message, std::string textBytes);
+Expected SentValue(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                   std::uint32_t lParam = 0);
+Expected SentZeroReference(host::WindowHandle window, std::uint32_t message,
+                           std::uint32_t wParam = 0);
+Expected SentZeroReference16(host::WindowHandle window, std::uint32_t message,
+                             std::uint32_t wParam);
+Expected Posted(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam = 0,
+                std::uint32_t lParam = 0);
+
+// Compares the messages in the desktop's log that went to `windows` (all windows when
+// empty) with the table; on mismatch, fails the test and prints both sequences.
+// Clears the log afterwards, as each check covers one step.
+void ExpectSequence(host::SubstituteDesktop& desktop, const std::vector<Expected>& expected,
+                    const std::string& context,
+                    const std::vector<host::WindowHandle>& windows = {});
+
+// Printable form of host bytes: ASCII as is, everything else as \xNN.
+std::string ShowBytes(const std::string& bytes);
+
+}  // namespace velto::testing
