@@ -1,0 +1,44 @@
+#include "idler/commands.h"
+
+#include "host/host_routines.h"
+#include "idler/chat_lines.h"
+
+namespace velto::idler {
+namespace {
+
+// Announces the switch only when the host took or refused the instant message: when it
+// never answered, nothing happened to announce.
+void SwitchInstantMessages(Idler& idler, std::string_view recipient, const std::string& line) {
+  const host::InstantMessageOutcome outcome = host::SendInstantMessage(
+      idler.host, std::string(recipient), std::string(lines::kImsSwitchMessage));
+  if (outcome == host::InstantMessageOutcome::kTimedOut) return;
+  host::SendChatLine(idler.host, line);
+}
+
+}  // namespace
+
+void ImsOff(Idler& idler) {
+  SwitchInstantMessages(idler, lines::kImsOffRecipient, lines::ImsOffLine());
+}
+
+void ImsOn(Idler& idler) {
+  SwitchInstantMessages(idler, lines::kImsOnRecipient, lines::ImsOnLine());
+}
+
+void ShowAbout(Idler& idler) { idler.window.ShowMessageBox(lines::kAboutText, lines::kAboutTitle); }
+
+void ShowGreets(Idler& idler) {
+  idler.window.ShowMessageBox(lines::kGreetsText, lines::kGreetsTitle);
+}
+
+void QuitIdler(Idler& idler) {
+  host::SendChatLine(idler.host, lines::BannerLine());
+  host::SendChatLine(idler.host, lines::UnloadedLine());
+  idler.window.EndProgram();
+}
+
+void ClockTick(Idler& idler) { idler.window.SetClockCaption(idler.window.TimeOfDayText()); }
+
+void MainWindowUnload(Idler& idler) { host::SendChatLine(idler.host, lines::UnloadLine()); }
+
+}  // namespace velto::idler

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "idler/main_window.h"
+
+namespace velto::idler {
+
+inline constexpr int kClockTimerMilliseconds = 50;
+
+void ImsOff(Idler& idler);            // " Im off"
+void ImsOn(Idler& idler);             // "  im on"
+void ShowAbout(Idler& idler);         // " About"
+void ShowGreets(Idler& idler);        // " Greets"
+void QuitIdler(Idler& idler);         // "     x"
+void ClockTick(Idler& idler);         // every 50 ms of the clock timer
+void MainWindowUnload(Idler& idler);  // the main window closed other than by x
+
+}  // namespace velto::idler

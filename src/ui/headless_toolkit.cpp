@@ -1,0 +1,174 @@
+#include "ui/headless_toolkit.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace velto::ui {
+namespace {
+
+constexpr std::string_view kFormClass = "VeltoForm";
+constexpr double kMillisecondsPerSecond = 1000.0;
+
+}  // namespace
+
+// --- bindings ---
+
+void HeadlessToolkit::OnClick(FormId form, std::string_view control, Handler handler) {
+  handlers_.Bind(form, HandlerTable::Kind::kClick, control, std::move(handler));
+}
+
+void HeadlessToolkit::OnTimer(FormId form, std::string_view timer, Handler handler) {
+  handlers_.Bind(form, HandlerTable::Kind::kTimer, timer, std::move(handler));
+}
+
+void HeadlessToolkit::OnFormEvent(FormId form, FormEvent event, Handler handler) {
+  handlers_.Bind(form, event, std::move(handler));
+}
+
+// --- windows ---
+
+void HeadlessToolkit::Create(FormId id) {
+  const FormLayout& layout = LayoutOf(id);
+  Form& form = FormOf(id);
+  form.created = true;
+  form.handle = desktop_.AddWindow(host::kNoWindow, kFormClass, layout.caption);
+  for (const ControlLayout& control : layout.controls) {
+    if (control.kind == ControlKind::kTimer) {
+      form.timers[std::string(control.name)] = Timer{control.timerEnabled, control.timerInterval, 0};
+      Rearm(id, control.name);
+    } else if (control.kind != ControlKind::kLine) {
+      form.values[std::string(control.name)] = std::string(control.text);
+    }
+  }
+}
+
+void HeadlessToolkit::Load(FormId form) {
+  if (FormOf(form).created || ended_) return;
+  Create(form);
+  handlers_.Run(form, FormEvent::kLoad);
+}
+
+void HeadlessToolkit::Show(FormId form) {
+  Load(form);
+  if (ended_) return;
+  FormOf(form).visible = true;
+  frontMost_ = form;
+}
+
+void HeadlessToolkit::Hide(FormId form) {
+  Load(form);
+  FormOf(form).visible = false;
+}
+
+bool HeadlessToolkit::IsVisible(FormId form) { return FormOf(form).visible; }
+bool HeadlessToolkit::Created(FormId form) const { return forms_[static_cast<int>(form)].created; }
+host::WindowHandle HeadlessToolkit::Handle(FormId form) { return FormOf(form).handle; }
+
+// --- controls ---
+
+std::string HeadlessToolkit::Caption(FormId form, std::string_view label) {
+  auto& values = FormOf(form).values;
+  auto it = values.find(label);
+  return it == values.end() ? std::string() : it->second;
+}
+
+void HeadlessToolkit::SetCaption(FormId form, std::string_view label, const std::string& caption) {
+  FormOf(form).values[std::string(label)] = caption;
+}
+
+std::string HeadlessToolkit::Text(FormId form, std::string_view textBox) {
+  return Caption(form, textBox);
+}
+
+// --- timers ---
+
+void HeadlessToolkit::SetTimerEnabled(FormId form, std::string_view timer, bool enabled) {
+  FormOf(form).timers[std::string(timer)].enabled = enabled;
+  Rearm(form, timer);
+}
+
+void HeadlessToolkit::SetTimerInterval(FormId form, std::string_view timer, int milliseconds) {
+  FormOf(form).timers[std::string(timer)].interval = milliseconds;
+  Rearm(form, timer);
+}
+
+bool HeadlessToolkit::TimerEnabled(FormId form, std::string_view timer) {
+  return FormOf(form).timers[std::string(timer)].enabled;
+}
+
+int HeadlessToolkit::TimerInterval(FormId form, std::string_view timer) {
+  return FormOf(form).timers[std::string(timer)].interval;
+}
+
+void HeadlessToolkit::Rearm(FormId form, std::string_view name) {
+  Timer& timer = FormOf(form).timers[std::string(name)];
+  ++timer.generation;
+  if (!timer.enabled || timer.interval <= 0 || ended_) return;
+  ScheduleTick(form, std::string(name), timer.generation, timer.interval / kMillisecondsPerSecond);
+}
+
+void HeadlessToolkit::ScheduleTick(FormId form, const std::string& name, std::uint64_t generation,
+                                   double seconds) {
+  desktop_.Schedule(seconds, [this, form, name, generation] {
+    Timer& timer = FormOf(form).timers[name];
+    if (ended_ || timer.generation != generation) return;
+    // The next tick is due one interval after this one, however long this one takes.
+    ScheduleTick(form, name, generation, timer.interval / kMillisecondsPerSecond);
+    handlers_.Run(form, HandlerTable::Kind::kTimer, name);
+  });
+}
+
+// --- boxes, time, end ---
+
+void HeadlessToolkit::ShowMessageBox(std::string_view text, std::string_view title) {
+  if (ended_) return;
+  boxes_.push_back(ShownBox{std::string(text), std::string(title)});
+  const bool nested = boxOpen_;
+  boxOpen_ = true;
+  if (whileBoxIsUp) whileBoxIsUp(boxes_.back());
+  boxOpen_ = nested;
+}
+
+std::string HeadlessToolkit::TimeOfDayText() {
+  const long seconds = static_cast<long>(std::floor(desktop_.Clock()));
+  char text[64];
+  std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60,
+                seconds % 60);
+  return text;
+}
+
+void HeadlessToolkit::EndProgram() {
+  if (ended_) return;
+  ended_ = true;
+  for (Form& form : forms_) {
+    form.visible = false;
+    if (form.handle) desktop_.RemoveWindow(form.handle);
+  }
+}
+
+// --- the user ---
+
+bool HeadlessToolkit::Click(FormId form, std::string_view label) {
+  if (ended_ || boxOpen_ || !FormOf(form).visible) return false;
+  const ControlLayout* control = LayoutOf(form).Find(label);
+  if (!control || !control->answersClick) return false;
+  handlers_.Run(form, HandlerTable::Kind::kClick, label);
+  return true;
+}
+
+void HeadlessToolkit::Type(FormId form, std::string_view textBox, const std::string& text) {
+  if (ended_ || !FormOf(form).visible) return;
+  SetCaption(form, textBox, text);
+}
+
+void HeadlessToolkit::PressMouseOnBackground(FormId form) {
+  if (ended_ || boxOpen_ || !FormOf(form).visible) return;
+  handlers_.Run(form, FormEvent::kMouseDown);
+}
+
+void HeadlessToolkit::CloseBySystem(FormId form) {
+  if (ended_ || boxOpen_ || !FormOf(form).created) return;
+  handlers_.Run(form, FormEvent::kUnload);
+}
+
+}  // namespace velto::ui

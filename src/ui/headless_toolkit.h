@@ -1,0 +1,90 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/substitute_desktop.h"
+#include "ui/handler_table.h"
+#include "ui/toolkit.h"
+
+namespace velto::ui {
+
+// The program's windows as objects on the substitute desktop, on its virtual clock.
+// Tests act as the user would: click labels, type into text boxes, press a mouse
+// button on a background, close a window, answer message boxes, let time pass.
+class HeadlessToolkit : public Toolkit {
+ public:
+  struct ShownBox {
+    std::string text;
+    std::string title;
+  };
+
+  explicit HeadlessToolkit(host::SubstituteDesktop& desktop) : desktop_(desktop) {}
+
+  // --- Toolkit ---
+  void OnClick(FormId form, std::string_view control, Handler handler) override;
+  void OnTimer(FormId form, std::string_view timer, Handler handler) override;
+  void OnFormEvent(FormId form, FormEvent event, Handler handler) override;
+  void Load(FormId form) override;
+  void Show(FormId form) override;
+  void Hide(FormId form) override;
+  bool IsVisible(FormId form) override;
+  host::WindowHandle Handle(FormId form) override;
+  std::string Caption(FormId form, std::string_view label) override;
+  void SetCaption(FormId form, std::string_view label, const std::string& caption) override;
+  std::string Text(FormId form, std::string_view textBox) override;
+  void SetTimerEnabled(FormId form, std::string_view timer, bool enabled) override;
+  void SetTimerInterval(FormId form, std::string_view timer, int milliseconds) override;
+  void ShowMessageBox(std::string_view text, std::string_view title) override;
+  std::string TimeOfDayText() override;
+  void EndProgram() override;
+
+  // --- the user ---
+  // Returns false when the click could not happen (window hidden, box open, ended).
+  bool Click(FormId form, std::string_view label);
+  void Type(FormId form, std::string_view textBox, const std::string& text);
+  void PressMouseOnBackground(FormId form);
+  void CloseBySystem(FormId form);  // Alt+F4
+  // Runs while a message box is up, before the user confirms it. Time may pass inside.
+  std::function<void(const ShownBox&)> whileBoxIsUp;
+
+  // --- what a test looks at ---
+  bool Created(FormId form) const;
+  bool Ended() const { return ended_; }
+  const std::vector<ShownBox>& Boxes() const { return boxes_; }
+  bool TimerEnabled(FormId form, std::string_view timer);
+  int TimerInterval(FormId form, std::string_view timer);
+  FormId FrontMost() const { return frontMost_; }
+
+ private:
+  struct Timer {
+    bool enabled = false;
+    int interval = 0;
+    std::uint64_t generation = 0;  // a re-armed timer forgets its earlier schedule
+  };
+  struct Form {
+    bool created = false;
+    bool visible = false;
+    host::WindowHandle handle;
+    std::map<std::string, std::string, std::less<>> values;  // captions and texts
+    std::map<std::string, Timer, std::less<>> timers;
+  };
+
+  Form& FormOf(FormId form) { return forms_[static_cast<int>(form)]; }
+  void Create(FormId form);
+  void Rearm(FormId form, std::string_view timer);
+  void ScheduleTick(FormId form, const std::string& timer, std::uint64_t generation,
+                    double seconds);
+
+  host::SubstituteDesktop& desktop_;
+  HandlerTable handlers_;
+  Form forms_[3];
+  std::vector<ShownBox> boxes_;
+  bool boxOpen_ = false;
+  bool ended_ = false;
+  FormId frontMost_ = FormId::kForm2;
+};
+
+}  // namespace velto::ui
