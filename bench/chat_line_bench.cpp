@@ -28,14 +28,16 @@ void BM_SendChatLine(benchmark::State& state) {
   }
   host.OpenChatRoom("Lobby");
 
-  const std::string line = "< font . color=#1e90ff > \u2039\u00AC\u00B7 < font . color=#f00f00 > hi";
+  const std::string line =
+      "< font . color=#1e90ff > \u2039\u00AC\u00B7 < font . color=#f00f00 > hi";
   const std::size_t callsBefore = desktop.PlatformCalls();
   for (auto _ : state) {
     velto::host::SendChatLine(desktop, line);
     desktop.ClearLog();
   }
-  state.counters["calls_per_line"] = benchmark::Counter(
-      static_cast<double>(desktop.PlatformCalls() - callsBefore) / static_cast<double>(state.iterations()));
+  state.counters["calls_per_line"] =
+      benchmark::Counter(static_cast<double>(desktop.PlatformCalls() - callsBefore) /
+                         static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_SendChatLine)->Arg(1)->Arg(10)->Arg(200);
 

@@ -12,7 +12,8 @@ constexpr std::string_view kWelcome = "Welcome, ";
 // there is no "!".
 std::string NameFromWelcome(const std::string& caption) {
   const std::size_t bang = caption.find('!');
-  if (bang == std::string::npos) return caption.substr(kWelcome.size());
+  if (bang == std::string::npos)
+    return caption.substr(kWelcome.size());
   return caption.substr(kWelcome.size(), bang - kWelcome.size());
 }
 
@@ -20,7 +21,8 @@ std::string NameFromWelcome(const std::string& caption) {
 
 std::string GetWindowCaption(Platform& platform, WindowHandle window) {
   const int length = platform.GetWindowTextLengthA(window);
-  if (length <= 0) return {};
+  if (length <= 0)
+    return {};
   // A caption that changes between the two calls is cut to the first length; one that
   // shrank is returned as it now is, without padding.
   return platform.GetWindowTextA(window, length + 1);
@@ -31,7 +33,8 @@ std::string GetScreenName(Platform& platform) {
   for (WindowHandle child = FindChild(platform, mdi, host_class::kChild); child;
        child = FindNextChild(platform, mdi, child, host_class::kChild)) {
     const std::string caption = GetWindowCaption(platform, child);
-    if (caption.compare(0, kWelcome.size(), kWelcome) == 0) return NameFromWelcome(caption);
+    if (caption.compare(0, kWelcome.size(), kWelcome) == 0)
+      return NameFromWelcome(caption);
   }
   return {};
 }

@@ -20,14 +20,17 @@ WindowHandle FindChatRoom(Platform& platform) {
   const WindowHandle mdi = FindHostMdiClient(platform, FindHostFrame(platform));
   for (WindowHandle child = FindChild(platform, mdi, host_class::kChild); child;
        child = FindNextChild(platform, mdi, child, host_class::kChild)) {
-    if (HasChatRoomControls(platform, child)) return child;
+    if (HasChatRoomControls(platform, child))
+      return child;
   }
   return kNoWindow;
 }
 
 void SendChatLine(Platform& platform, const std::string& text) {
-  const WindowHandle input = FindNthChild(platform, FindChatRoom(platform), host_class::kRichText, 2);
-  if (!input) return;
+  const WindowHandle input =
+      FindNthChild(platform, FindChatRoom(platform), host_class::kRichText, 2);
+  if (!input)
+    return;
   platform.SendMessageA(input, WM_SETTEXT, 0, text);
   platform.SendMessageA(input, WM_CHAR, kCarriageReturn, 0u);
 }

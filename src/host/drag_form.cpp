@@ -4,7 +4,8 @@
 namespace velto::host {
 
 void DragForm(Platform& platform, WindowHandle form) {
-  if (!form) return;
+  if (!form)
+    return;
   platform.ReleaseCapture();
   std::int16_t zero = 0;
   // The platform runs its move loop inside this call, until the button is released.

@@ -17,14 +17,17 @@ constexpr std::array<char32_t, 32> kHighControls = {
 };
 
 char32_t ByteToCodePoint(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+  if (byte >= 0x80 && byte <= 0x9F)
+    return kHighControls[byte - 0x80];
   return byte;  // The rest of Windows-1252 is Latin-1.
 }
 
 char CodePointToByte(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+    return static_cast<char>(c);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+    if (kHighControls[i] == c)
+      return static_cast<char>(0x80 + i);
   }
   return '?';
 }

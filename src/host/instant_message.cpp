@@ -38,7 +38,8 @@ void ConfirmHostMessageBox(Platform& platform, WindowHandle box, WindowHandle im
     platform.PostMessageA(button, WM_KEYDOWN, VK_SPACE, 0);
     platform.PostMessageA(button, WM_KEYUP, VK_SPACE, 0);
   }
-  if (im) platform.PostMessageA(im, WM_CLOSE, 0, 0);
+  if (im)
+    platform.PostMessageA(im, WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -56,7 +57,8 @@ InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& 
         return im.window && im.text && im.send;
       },
       timings::kInstantMessageWaitSeconds, timings::kWindowPollSeconds);
-  if (!opened) return InstantMessageOutcome::kTimedOut;
+  if (!opened)
+    return InstantMessageOutcome::kTimedOut;
 
   platform.SendMessageA(im.text, WM_SETTEXT, 0, message);
   ClickSendButton(platform, im.send);
@@ -71,8 +73,10 @@ InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& 
         return box || !stillOpen;
       },
       timings::kInstantMessageWaitSeconds, timings::kWindowPollSeconds);
-  if (!answered) return InstantMessageOutcome::kTimedOut;
-  if (!box) return InstantMessageOutcome::kTaken;
+  if (!answered)
+    return InstantMessageOutcome::kTimedOut;
+  if (!box)
+    return InstantMessageOutcome::kTaken;
   ConfirmHostMessageBox(platform, box, stillOpen);
   return InstantMessageOutcome::kRefused;
 }

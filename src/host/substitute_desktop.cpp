@@ -38,7 +38,8 @@ WindowHandle SubstituteDesktop::AddWindow(WindowHandle parent, std::string_view 
 
 void SubstituteDesktop::RemoveWindow(WindowHandle window) {
   const Window* found = Find(window);
-  if (!found) return;
+  if (!found)
+    return;
   const std::vector<WindowHandle> children = found->children;
   for (WindowHandle child : children) RemoveWindow(child);
   auto& siblings = SiblingsOf(found->parent);
@@ -46,7 +47,9 @@ void SubstituteDesktop::RemoveWindow(WindowHandle window) {
   windows_.erase(window.value());
 }
 
-bool SubstituteDesktop::Exists(WindowHandle window) const { return Find(window) != nullptr; }
+bool SubstituteDesktop::Exists(WindowHandle window) const {
+  return Find(window) != nullptr;
+}
 
 std::string SubstituteDesktop::ClassOf(WindowHandle window) const {
   const Window* found = Find(window);
@@ -74,7 +77,8 @@ WindowHandle SubstituteDesktop::ParentOf(WindowHandle window) const {
 }
 
 std::vector<WindowHandle> SubstituteDesktop::ChildrenOf(WindowHandle parent) const {
-  if (!parent) return topLevel_;
+  if (!parent)
+    return topLevel_;
   const Window* found = Find(parent);
   return found ? found->children : std::vector<WindowHandle>{};
 }
@@ -86,7 +90,8 @@ void SubstituteDesktop::SetHandler(WindowHandle window, MessageHandler handler) 
 }
 
 void SubstituteDesktop::SetHung(WindowHandle window, bool hung) {
-  if (auto it = windows_.find(window.value()); it != windows_.end()) it->second.hung = hung;
+  if (auto it = windows_.find(window.value()); it != windows_.end())
+    it->second.hung = hung;
 }
 
 const SubstituteDesktop::Window* SubstituteDesktop::Find(WindowHandle window) const {
@@ -102,13 +107,15 @@ std::vector<WindowHandle>& SubstituteDesktop::SiblingsOf(WindowHandle parent) {
 
 std::intptr_t SubstituteDesktop::DefaultHandling(WindowHandle window, const Message& message) {
   auto it = windows_.find(window.value());
-  if (it == windows_.end()) return 0;
+  if (it == windows_.end())
+    return 0;
   std::string& caption = it->second.captionBytes;
   if (message.message == WM_SETTEXT) {
     caption = message.textBytes;
     return 1;
   }
-  if (message.message == WM_GETTEXTLENGTH) return static_cast<std::intptr_t>(caption.size());
+  if (message.message == WM_GETTEXTLENGTH)
+    return static_cast<std::intptr_t>(caption.size());
   return 0;
 }
 
@@ -117,10 +124,12 @@ std::intptr_t SubstituteDesktop::Deliver(WindowHandle window, Delivery how,
   const Window* target = Find(window);
   const bool delivered = target != nullptr && !target->hung;
   log_.push_back(LoggedMessage{window, how, message, delivered});
-  if (!delivered) return 0;
+  if (!delivered)
+    return 0;
   // Copy the handler: it may remove its own window while it runs.
   MessageHandler handler = target->handler;
-  if (handler) return handler(*this, window, message);
+  if (handler)
+    return handler(*this, window, message);
   return DefaultHandling(window, message);
 }
 
@@ -140,17 +149,17 @@ std::intptr_t SubstituteDesktop::SendMessageA(WindowHandle window, std::uint32_t
 std::intptr_t SubstituteDesktop::SendMessageA(WindowHandle window, std::uint32_t message,
                                               std::uint32_t wParam, std::int32_t& variable) {
   ++platformCalls_;
-  return Deliver(window, Delivery::kSent,
-                 Message{message, wParam, static_cast<std::uint32_t>(variable),
-                         LParamKind::kReference32, {}});
+  return Deliver(
+      window, Delivery::kSent,
+      Message{message, wParam, static_cast<std::uint32_t>(variable), LParamKind::kReference32, {}});
 }
 
 std::intptr_t SubstituteDesktop::SendMessageA(WindowHandle window, std::uint32_t message,
                                               std::uint32_t wParam, std::int16_t& variable) {
   ++platformCalls_;
-  return Deliver(window, Delivery::kSent,
-                 Message{message, wParam, static_cast<std::uint16_t>(variable),
-                         LParamKind::kReference16, {}});
+  return Deliver(
+      window, Delivery::kSent,
+      Message{message, wParam, static_cast<std::uint16_t>(variable), LParamKind::kReference16, {}});
 }
 
 void SubstituteDesktop::PostMessageA(WindowHandle window, std::uint32_t message,
@@ -159,10 +168,12 @@ void SubstituteDesktop::PostMessageA(WindowHandle window, std::uint32_t message,
   const Message posted{message, wParam, lParam, LParamKind::kValue, {}};
   const bool accepted = Exists(window);
   log_.push_back(LoggedMessage{window, Delivery::kPosted, posted, accepted});
-  if (!accepted) return;
+  if (!accepted)
+    return;
   Schedule(0, [this, window, posted] {
     const Window* target = Find(window);
-    if (!target) return;  // the window went away before its queue was read
+    if (!target)
+      return;  // the window went away before its queue was read
     MessageHandler handler = target->handler;
     if (handler) {
       handler(*this, window, posted);
@@ -180,23 +191,27 @@ WindowHandle SubstituteDesktop::FindWindowA(std::string_view className, CaptionF
 }
 
 WindowHandle SubstituteDesktop::FindWindowExA(WindowHandle parent, WindowHandle after,
-                                              std::string_view className,
-                                              CaptionFilter caption) {
+                                              std::string_view className, CaptionFilter caption) {
   ++platformCalls_;
-  if (beforeFindWindowEx) beforeFindWindowEx(parent, after);
-  if (parent && !Exists(parent)) return kNoWindow;
+  if (beforeFindWindowEx)
+    beforeFindWindowEx(parent, after);
+  if (parent && !Exists(parent))
+    return kNoWindow;
   const std::vector<WindowHandle>& children = SiblingsOf(parent);
   auto it = children.begin();
   if (after) {
     it = std::find(children.begin(), children.end(), after);
-    if (it == children.end()) return kNoWindow;  // "after" is gone: the walk ends
+    if (it == children.end())
+      return kNoWindow;  // "after" is gone: the walk ends
     ++it;
   }
   const std::string captionBytes = caption ? ToHostBytes(*caption) : std::string();
   for (; it != children.end(); ++it) {
     const Window& window = windows_.at(it->value());
-    if (!SameName(window.className, className)) continue;
-    if (caption && !SameName(window.captionBytes, captionBytes)) continue;
+    if (!SameName(window.className, className))
+      continue;
+    if (caption && !SameName(window.captionBytes, captionBytes))
+      continue;
     return *it;
   }
   return kNoWindow;
@@ -211,12 +226,15 @@ int SubstituteDesktop::GetWindowTextLengthA(WindowHandle window) {
 std::string SubstituteDesktop::GetWindowTextA(WindowHandle window, int size) {
   ++platformCalls_;
   const Window* found = Find(window);
-  if (!found || size <= 0) return {};
+  if (!found || size <= 0)
+    return {};
   const std::size_t room = static_cast<std::size_t>(size - 1);
   return FromHostBytes(std::string_view(found->captionBytes).substr(0, room));
 }
 
-void SubstituteDesktop::ReleaseCapture() { ++platformCalls_; }
+void SubstituteDesktop::ReleaseCapture() {
+  ++platformCalls_;
+}
 
 // --- time and events ---
 
@@ -233,7 +251,9 @@ void SubstituteDesktop::Schedule(double delaySeconds, std::function<void()> acti
   events_.push(Event{now_ + std::max(0.0, delaySeconds), nextSequence_++, std::move(action)});
 }
 
-bool SubstituteDesktop::HasDueEvent() const { return !events_.empty() && events_.top().due <= now_; }
+bool SubstituteDesktop::HasDueEvent() const {
+  return !events_.empty() && events_.top().due <= now_;
+}
 
 void SubstituteDesktop::PumpEvents() {
   ++platformCalls_;
@@ -247,9 +267,11 @@ void SubstituteDesktop::PumpEvents() {
 
 void SubstituteDesktop::WaitForEvent(double seconds) {
   ++platformCalls_;
-  if (HasDueEvent()) return;
+  if (HasDueEvent())
+    return;
   double until = now_ + std::max(0.0, seconds);
-  if (!events_.empty()) until = std::min(until, events_.top().due);
+  if (!events_.empty())
+    until = std::min(until, events_.top().due);
   now_ = until;
 }
 
@@ -257,7 +279,8 @@ void SubstituteDesktop::RunFor(double seconds) {
   const double end = now_ + seconds;
   for (;;) {
     PumpEvents();
-    if (now_ >= end) return;
+    if (now_ >= end)
+      return;
     WaitForEvent(end - now_);
   }
 }

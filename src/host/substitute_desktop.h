@@ -51,7 +51,7 @@ class SubstituteDesktop : public Platform {
 
   // --- the window tree ---
   WindowHandle AddWindow(WindowHandle parent, std::string_view className,
-                            std::string_view captionUtf8, MessageHandler handler = {});
+                         std::string_view captionUtf8, MessageHandler handler = {});
   // Destroys the window and everything below it.
   void RemoveWindow(WindowHandle window);
   bool Exists(WindowHandle window) const;

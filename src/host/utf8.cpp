@@ -5,7 +5,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
 
 // Decodes the sequence at text[i]; returns its length in bytes (at least 1).
 std::size_t DecodeOne(std::string_view text, std::size_t i, char32_t& out) {

@@ -8,7 +8,8 @@ namespace velto::host {
 
 double SecondsSince(Platform& platform, double start) {
   double elapsed = platform.Clock() - start;
-  if (elapsed < 0) elapsed += timings::kSecondsPerDay;  // the clock restarted at midnight
+  if (elapsed < 0)
+    elapsed += timings::kSecondsPerDay;  // the clock restarted at midnight
   return elapsed;
 }
 
@@ -17,15 +18,18 @@ bool WaitFor(Platform& platform, const std::function<bool()>& done, double bound
   const double start = platform.Clock();
   for (;;) {
     platform.PumpEvents();
-    if (done()) return true;
+    if (done())
+      return true;
     const double elapsed = SecondsSince(platform, start);
-    if (elapsed >= boundSeconds) return false;
+    if (elapsed >= boundSeconds)
+      return false;
     platform.WaitForEvent(std::min(pollSeconds, boundSeconds - elapsed));
   }
 }
 
 void Pause(Platform& platform, double seconds) {
-  if (seconds <= 0) return;
+  if (seconds <= 0)
+    return;
   WaitFor(
       platform, [] { return false; }, seconds, seconds);
 }

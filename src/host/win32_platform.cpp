@@ -12,8 +12,12 @@
 namespace velto::host {
 namespace {
 
-HWND ToHwnd(WindowHandle window) { return static_cast<HWND>(ULongToHandle(window.value())); }
-WindowHandle FromHwnd(HWND hwnd) { return WindowHandle{HandleToULong(hwnd)}; }
+HWND ToHwnd(WindowHandle window) {
+  return static_cast<HWND>(ULongToHandle(window.value()));
+}
+WindowHandle FromHwnd(HWND hwnd) {
+  return WindowHandle{HandleToULong(hwnd)};
+}
 
 // The caption filter as the 8-bit string Win32 wants, or null for "any caption".
 class HostCaption {
@@ -29,11 +33,12 @@ class HostCaption {
 
 std::intptr_t SendBounded(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                           LPARAM lParam) {
-  if (!window) return 0;
+  if (!window)
+    return 0;
   DWORD_PTR result = 0;
-  const LRESULT ok = ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam,
-                                           SMTO_ABORTIFHUNG, timings::kHungHostMilliseconds,
-                                           &result);
+  const LRESULT ok =
+      ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_ABORTIFHUNG,
+                            timings::kHungHostMilliseconds, &result);
   return ok ? static_cast<std::intptr_t>(result) : 0;
 }
 
@@ -70,7 +75,8 @@ std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t mes
 
 std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t message,
                                           std::uint32_t wParam, std::int16_t& variable) {
-  if (!window) return 0;
+  if (!window)
+    return 0;
   // The window-move command runs a modal loop inside the call until the button is
   // released: a time bound would cut the user's drag short, and the window is our own.
   return ::SendMessageA(ToHwnd(window), message, wParam, reinterpret_cast<LPARAM>(&variable));
@@ -78,23 +84,28 @@ std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t mes
 
 void Win32Platform::PostMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                  std::uint32_t lParam) {
-  if (!window) return;
+  if (!window)
+    return;
   ::PostMessageA(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam));
 }
 
 int Win32Platform::GetWindowTextLengthA(WindowHandle window) {
-  if (!window) return 0;
+  if (!window)
+    return 0;
   return ::GetWindowTextLengthA(ToHwnd(window));
 }
 
 std::string Win32Platform::GetWindowTextA(WindowHandle window, int size) {
-  if (!window || size <= 0) return {};
+  if (!window || size <= 0)
+    return {};
   std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
   const int copied = ::GetWindowTextA(ToHwnd(window), buffer.data(), size);
   return FromHostBytes(std::string_view(buffer.data(), copied > 0 ? copied : 0));
 }
 
-void Win32Platform::ReleaseCapture() { ::ReleaseCapture(); }
+void Win32Platform::ReleaseCapture() {
+  ::ReleaseCapture();
+}
 
 void Win32Platform::PumpEvents() {
   MSG msg;

@@ -4,14 +4,16 @@ namespace velto::host {
 
 WindowHandle FindChild(Platform& platform, WindowHandle parent, std::string_view className,
                        CaptionFilter caption) {
-  if (!parent) return kNoWindow;
+  if (!parent)
+    return kNoWindow;
   return platform.FindWindowExA(parent, kNoWindow, className, caption);
 }
 
 WindowHandle FindNextChild(Platform& platform, WindowHandle parent, WindowHandle after,
                            std::string_view className, CaptionFilter caption) {
   // A 0 `after` would restart the enumeration from the first child.
-  if (!parent || !after) return kNoWindow;
+  if (!parent || !after)
+    return kNoWindow;
   return platform.FindWindowExA(parent, after, className, caption);
 }
 

@@ -11,7 +11,8 @@ namespace {
 void SwitchInstantMessages(Idler& idler, std::string_view recipient, const std::string& line) {
   const host::InstantMessageOutcome outcome = host::SendInstantMessage(
       idler.host, std::string(recipient), std::string(lines::kImsSwitchMessage));
-  if (outcome == host::InstantMessageOutcome::kTimedOut) return;
+  if (outcome == host::InstantMessageOutcome::kTimedOut)
+    return;
   host::SendChatLine(idler.host, line);
 }
 
@@ -25,7 +26,9 @@ void ImsOn(Idler& idler) {
   SwitchInstantMessages(idler, lines::kImsOnRecipient, lines::ImsOnLine());
 }
 
-void ShowAbout(Idler& idler) { idler.window.ShowMessageBox(lines::kAboutText, lines::kAboutTitle); }
+void ShowAbout(Idler& idler) {
+  idler.window.ShowMessageBox(lines::kAboutText, lines::kAboutTitle);
+}
 
 void ShowGreets(Idler& idler) {
   idler.window.ShowMessageBox(lines::kGreetsText, lines::kGreetsTitle);
@@ -37,8 +40,12 @@ void QuitIdler(Idler& idler) {
   idler.window.EndProgram();
 }
 
-void ClockTick(Idler& idler) { idler.window.SetClockCaption(idler.window.TimeOfDayText()); }
+void ClockTick(Idler& idler) {
+  idler.window.SetClockCaption(idler.window.TimeOfDayText());
+}
 
-void MainWindowUnload(Idler& idler) { host::SendChatLine(idler.host, lines::UnloadLine()); }
+void MainWindowUnload(Idler& idler) {
+  host::SendChatLine(idler.host, lines::UnloadLine());
+}
 
 }  // namespace velto::idler

@@ -13,7 +13,8 @@ long long ReadCounter(const std::string& caption) {
   long long value = 0;
   constexpr long long kLargest = std::numeric_limits<long long>::max() / 10 - 9;
   for (; i < caption.size() && std::isdigit(static_cast<unsigned char>(caption[i])); ++i) {
-    if (value > kLargest) break;  // a counter this large is past any run of the program
+    if (value > kLargest)
+      break;  // a counter this large is past any run of the program
     value = value * 10 + (caption[i] - '0');
   }
   return value;

@@ -50,8 +50,9 @@ ControlLayout Timer(std::string_view name, int interval) {
 FormLayout MakeForm2() {
   constexpr bool kClick = true;
   constexpr bool kNoClick = false;
-  FormLayout f{FormId::kForm2, "Form2", "Velto Idler by: Vrel", {1800, 2835, 3840, 2370},
-               Cursor::kUpArrow, true, {}};
+  FormLayout f{
+      FormId::kForm2, "Form2", "Velto Idler by: Vrel", {1800, 2835, 3840, 2370}, Cursor::kUpArrow,
+      true,           {}};
   f.controls = {
       Label("Label5", "", {480, 0, 15, 255}, kMainFont, kNoClick, Cursor::kUpArrow),
       Label("Label6", "    Velto Idle By: Vrel", {690, 45, 2220, 300}, kTitleFont, kNoClick),
@@ -105,7 +106,8 @@ FormLayout MakeForm3() {
 
 const ControlLayout* FormLayout::Find(std::string_view controlName) const {
   for (const ControlLayout& c : controls) {
-    if (c.name == controlName) return &c;
+    if (c.name == controlName)
+      return &c;
   }
   return nullptr;
 }

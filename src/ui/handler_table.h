@@ -23,13 +23,16 @@ class HandlerTable {
   bool Has(FormId form, Kind kind, std::string_view name) const {
     return handlers_.count(Key{form, kind, std::string(name)}) != 0;
   }
-  bool Has(FormId form, FormEvent event) const { return Has(form, Kind::kForm, FormEventName(event)); }
+  bool Has(FormId form, FormEvent event) const {
+    return Has(form, Kind::kForm, FormEventName(event));
+  }
 
   // Runs the handler if one is bound. The handler is copied first: it may run nested
   // event loops in which bindings are looked up again.
   void Run(FormId form, Kind kind, std::string_view name) const {
     auto it = handlers_.find(Key{form, kind, std::string(name)});
-    if (it == handlers_.end()) return;
+    if (it == handlers_.end())
+      return;
     Handler handler = it->second;
     handler();
   }

@@ -34,7 +34,8 @@ void HeadlessToolkit::Create(FormId id) {
   form.handle = desktop_.AddWindow(host::kNoWindow, kFormClass, layout.caption);
   for (const ControlLayout& control : layout.controls) {
     if (control.kind == ControlKind::kTimer) {
-      form.timers[std::string(control.name)] = Timer{control.timerEnabled, control.timerInterval, 0};
+      form.timers[std::string(control.name)] =
+          Timer{control.timerEnabled, control.timerInterval, 0};
       Rearm(id, control.name);
     } else if (control.kind != ControlKind::kLine) {
       form.values[std::string(control.name)] = std::string(control.text);
@@ -43,14 +44,16 @@ void HeadlessToolkit::Create(FormId id) {
 }
 
 void HeadlessToolkit::Load(FormId form) {
-  if (FormOf(form).created || ended_) return;
+  if (FormOf(form).created || ended_)
+    return;
   Create(form);
   handlers_.Run(form, FormEvent::kLoad);
 }
 
 void HeadlessToolkit::Show(FormId form) {
   Load(form);
-  if (ended_) return;
+  if (ended_)
+    return;
   FormOf(form).visible = true;
   frontMost_ = form;
 }
@@ -60,9 +63,15 @@ void HeadlessToolkit::Hide(FormId form) {
   FormOf(form).visible = false;
 }
 
-bool HeadlessToolkit::IsVisible(FormId form) { return FormOf(form).visible; }
-bool HeadlessToolkit::Created(FormId form) const { return forms_[static_cast<int>(form)].created; }
-host::WindowHandle HeadlessToolkit::Handle(FormId form) { return FormOf(form).handle; }
+bool HeadlessToolkit::IsVisible(FormId form) {
+  return FormOf(form).visible;
+}
+bool HeadlessToolkit::Created(FormId form) const {
+  return forms_[static_cast<int>(form)].created;
+}
+host::WindowHandle HeadlessToolkit::Handle(FormId form) {
+  return FormOf(form).handle;
+}
 
 // --- controls ---
 
@@ -103,7 +112,8 @@ int HeadlessToolkit::TimerInterval(FormId form, std::string_view timer) {
 void HeadlessToolkit::Rearm(FormId form, std::string_view name) {
   Timer& timer = FormOf(form).timers[std::string(name)];
   ++timer.generation;
-  if (!timer.enabled || timer.interval <= 0 || ended_) return;
+  if (!timer.enabled || timer.interval <= 0 || ended_)
+    return;
   ScheduleTick(form, std::string(name), timer.generation, timer.interval / kMillisecondsPerSecond);
 }
 
@@ -111,7 +121,8 @@ void HeadlessToolkit::ScheduleTick(FormId form, const std::string& name, std::ui
                                    double seconds) {
   desktop_.Schedule(seconds, [this, form, name, generation] {
     Timer& timer = FormOf(form).timers[name];
-    if (ended_ || timer.generation != generation) return;
+    if (ended_ || timer.generation != generation)
+      return;
     // The next tick is due one interval after this one, however long this one takes.
     ScheduleTick(form, name, generation, timer.interval / kMillisecondsPerSecond);
     handlers_.Run(form, HandlerTable::Kind::kTimer, name);
@@ -121,11 +132,13 @@ void HeadlessToolkit::ScheduleTick(FormId form, const std::string& name, std::ui
 // --- boxes, time, end ---
 
 void HeadlessToolkit::ShowMessageBox(std::string_view text, std::string_view title) {
-  if (ended_) return;
+  if (ended_)
+    return;
   boxes_.push_back(ShownBox{std::string(text), std::string(title)});
   const bool nested = boxOpen_;
   boxOpen_ = true;
-  if (whileBoxIsUp) whileBoxIsUp(boxes_.back());
+  if (whileBoxIsUp)
+    whileBoxIsUp(boxes_.back());
   boxOpen_ = nested;
 }
 
@@ -138,36 +151,43 @@ std::string HeadlessToolkit::TimeOfDayText() {
 }
 
 void HeadlessToolkit::EndProgram() {
-  if (ended_) return;
+  if (ended_)
+    return;
   ended_ = true;
   for (Form& form : forms_) {
     form.visible = false;
-    if (form.handle) desktop_.RemoveWindow(form.handle);
+    if (form.handle)
+      desktop_.RemoveWindow(form.handle);
   }
 }
 
 // --- the user ---
 
 bool HeadlessToolkit::Click(FormId form, std::string_view label) {
-  if (ended_ || boxOpen_ || !FormOf(form).visible) return false;
+  if (ended_ || boxOpen_ || !FormOf(form).visible)
+    return false;
   const ControlLayout* control = LayoutOf(form).Find(label);
-  if (!control || !control->answersClick) return false;
+  if (!control || !control->answersClick)
+    return false;
   handlers_.Run(form, HandlerTable::Kind::kClick, label);
   return true;
 }
 
 void HeadlessToolkit::Type(FormId form, std::string_view textBox, const std::string& text) {
-  if (ended_ || !FormOf(form).visible) return;
+  if (ended_ || !FormOf(form).visible)
+    return;
   SetCaption(form, textBox, text);
 }
 
 void HeadlessToolkit::PressMouseOnBackground(FormId form) {
-  if (ended_ || boxOpen_ || !FormOf(form).visible) return;
+  if (ended_ || boxOpen_ || !FormOf(form).visible)
+    return;
   handlers_.Run(form, FormEvent::kMouseDown);
 }
 
 void HeadlessToolkit::CloseBySystem(FormId form) {
-  if (ended_ || boxOpen_ || !FormOf(form).created) return;
+  if (ended_ || boxOpen_ || !FormOf(form).created)
+    return;
   handlers_.Run(form, FormEvent::kUnload);
 }
 

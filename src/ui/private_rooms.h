@@ -17,7 +17,7 @@ struct RoomLabel {
 
 const std::vector<RoomLabel>& RoomLabels();
 
-void OpenPrivateRooms(Toolkit& toolkit);   // "  Privite rooms" on the main window
+void OpenPrivateRooms(Toolkit& toolkit);  // "  Privite rooms" on the main window
 void EnterRoom(host::Platform& platform, const RoomLabel& room);
 void LeavePrivateRooms(Toolkit& toolkit);  // "   Exit"
 

@@ -12,11 +12,15 @@ namespace {
 constexpr FormId kMain = FormId::kForm2;
 }
 
-std::string ToolkitMainWindow::CounterCaption() { return toolkit_.Caption(kMain, "Label3"); }
+std::string ToolkitMainWindow::CounterCaption() {
+  return toolkit_.Caption(kMain, "Label3");
+}
 void ToolkitMainWindow::SetCounterCaption(const std::string& caption) {
   toolkit_.SetCaption(kMain, "Label3", caption);
 }
-std::string ToolkitMainWindow::ReasonText() { return toolkit_.Text(kMain, "text1"); }
+std::string ToolkitMainWindow::ReasonText() {
+  return toolkit_.Text(kMain, "text1");
+}
 void ToolkitMainWindow::SetIdleTimerEnabled(bool enabled) {
   toolkit_.SetTimerEnabled(kMain, "Timer1", enabled);
 }
@@ -26,11 +30,15 @@ void ToolkitMainWindow::SetIdleTimerInterval(int milliseconds) {
 void ToolkitMainWindow::SetClockCaption(const std::string& caption) {
   toolkit_.SetCaption(kMain, "Label8", caption);
 }
-std::string ToolkitMainWindow::TimeOfDayText() { return toolkit_.TimeOfDayText(); }
+std::string ToolkitMainWindow::TimeOfDayText() {
+  return toolkit_.TimeOfDayText();
+}
 void ToolkitMainWindow::ShowMessageBox(std::string_view text, std::string_view title) {
   toolkit_.ShowMessageBox(text, title);
 }
-void ToolkitMainWindow::EndProgram() { toolkit_.EndProgram(); }
+void ToolkitMainWindow::EndProgram() {
+  toolkit_.EndProgram();
+}
 
 Program::Program(host::Platform& platform, Toolkit& toolkit)
     : platform_(platform), toolkit_(toolkit), mainWindow_(toolkit), idler_{platform, mainWindow_} {
@@ -39,7 +47,9 @@ Program::Program(host::Platform& platform, Toolkit& toolkit)
   BindPrivateRooms();
 }
 
-void Program::Start() { toolkit_.Load(kMain); }
+void Program::Start() {
+  toolkit_.Load(kMain);
+}
 
 void Program::BindHandlePrompt() {
   constexpr FormId kPrompt = FormId::kForm1;

@@ -21,7 +21,8 @@ class SendInstantMessageTest : public HostTest {
   }
   WindowHandle OpenedWindow() const {
     for (WindowHandle child : desktop_.ChildrenOf(standin_.mdiClient())) {
-      if (desktop_.Caption(child) == "Send Instant Message") return child;
+      if (desktop_.Caption(child) == "Send Instant Message")
+        return child;
     }
     return host::kNoWindow;
   }
@@ -36,9 +37,12 @@ class SendInstantMessageTest : public HostTest {
   }
   std::vector<Expected> KeywordAndSend() const {
     const WindowHandle box = standin_.keywordBox();
-    return {SentText(box, WM_SETTEXT, "aol://9293:$IM_OFF"), SentValue(box, WM_CHAR, 0x20),
-            SentValue(box, WM_CHAR, 0x0D), SentText(text_, WM_SETTEXT, "Vrel owns you"),
-            SentZeroReference(send_, WM_LBUTTONDOWN), SentZeroReference(send_, WM_LBUTTONUP)};
+    return {SentText(box, WM_SETTEXT, "aol://9293:$IM_OFF"),
+            SentValue(box, WM_CHAR, 0x20),
+            SentValue(box, WM_CHAR, 0x0D),
+            SentText(text_, WM_SETTEXT, "Vrel owns you"),
+            SentZeroReference(send_, WM_LBUTTONDOWN),
+            SentZeroReference(send_, WM_LBUTTONUP)};
   }
   std::vector<WindowHandle> Watched() const { return {standin_.keywordBox(), im_, text_, send_}; }
 
@@ -98,7 +102,8 @@ TEST_F(SendInstantMessageTest, NeverClicksBeforeTheNinthIconExists) {
   WindowHandle ninth;
   desktop_.Schedule(5, [&] {
     ninth = desktop_.AddWindow(early, "_AOL_Icon", "", [&](auto& d, WindowHandle, const auto& m) {
-      if (m.message == WM_LBUTTONUP) d.RemoveWindow(early);
+      if (m.message == WM_LBUTTONUP)
+        d.RemoveWindow(early);
       return std::intptr_t{0};
     });
   });

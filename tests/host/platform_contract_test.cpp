@@ -17,7 +17,8 @@ class PlatformContract : public ::testing::TestWithParam<DesktopKind> {
  protected:
   void SetUp() override { desktop_ = GetParam().make(); }
   host::Platform& platform() { return desktop_->platform(); }
-  WindowHandle Create(WindowHandle parent, const std::string& cls, const std::string& caption = "") {
+  WindowHandle Create(WindowHandle parent, const std::string& cls,
+                      const std::string& caption = "") {
     return desktop_->Create(parent, cls, caption);
   }
 
@@ -74,7 +75,8 @@ TEST_P(PlatformContract, GoneAfterWindowEndsTheEnumeration) {
 }
 
 TEST_P(PlatformContract, CaptionTextTravelsAsWindows1252Bytes) {
-  const WindowHandle top = Create(kNoWindow, "VeltoContractText", "Welcome, \u2039\u00AC\u00B7\u203A\u2022!");
+  const WindowHandle top =
+      Create(kNoWindow, "VeltoContractText", "Welcome, \u2039\u00AC\u00B7\u203A\u2022!");
   EXPECT_EQ(platform().GetWindowTextLengthA(top), 15);
   EXPECT_EQ(platform().GetWindowTextA(top, 16), "Welcome, \u2039\u00AC\u00B7\u203A\u2022!");
   EXPECT_EQ(platform().GetWindowTextA(top, 5), "Welc") << "size counts the NUL";

@@ -4,6 +4,8 @@ namespace velto::testing {
 
 std::unique_ptr<DesktopUnderTest> MakeSubstituteUnderTest();
 
-std::vector<DesktopKind> DesktopsToCheck() { return {{"Substitute", MakeSubstituteUnderTest}}; }
+std::vector<DesktopKind> DesktopsToCheck() {
+  return {{"Substitute", MakeSubstituteUnderTest}};
+}
 
 }  // namespace velto::testing

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/substitute_desktop.h"
-#include "host/host_routines.h"
 #include "support/message_sequence.h"
 
 namespace velto::testing {

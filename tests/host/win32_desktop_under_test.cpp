@@ -14,7 +14,8 @@ class Win32UnderTest : public DesktopUnderTest {
  public:
   ~Win32UnderTest() override {
     for (auto it = created_.rbegin(); it != created_.rend(); ++it) {
-      if (::IsWindow(*it)) ::DestroyWindow(*it);
+      if (::IsWindow(*it))
+        ::DestroyWindow(*it);
     }
   }
   host::Platform& platform() override { return platform_; }
@@ -23,9 +24,9 @@ class Win32UnderTest : public DesktopUnderTest {
                             const std::string& captionUtf8) override {
     Register(className);
     const DWORD style = parent ? WS_CHILD : WS_POPUP;
-    HWND hwnd = ::CreateWindowExA(0, className.c_str(), host::ToHostBytes(captionUtf8).c_str(),
-                                  style, 0, 0, 10, 10, ToHwnd(parent), nullptr,
-                                  ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd =
+        ::CreateWindowExA(0, className.c_str(), host::ToHostBytes(captionUtf8).c_str(), style, 0, 0,
+                          10, 10, ToHwnd(parent), nullptr, ::GetModuleHandleA(nullptr), nullptr);
     created_.push_back(hwnd);
     return host::WindowHandle{HandleToULong(hwnd)};
   }
@@ -37,7 +38,8 @@ class Win32UnderTest : public DesktopUnderTest {
     return static_cast<HWND>(ULongToHandle(window.value()));
   }
   void Register(const std::string& className) {
-    if (!registered_.insert(className).second) return;
+    if (!registered_.insert(className).second)
+      return;
     WNDCLASSA wc{};
     wc.lpfnWndProc = ::DefWindowProcA;
     wc.hInstance = ::GetModuleHandleA(nullptr);

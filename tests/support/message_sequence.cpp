@@ -43,7 +43,8 @@ std::string Describe(const Expected& e) {
 std::string Describe(const host::LoggedMessage& m) {
   std::string out = Describe(m.window, m.how, m.message.message, m.message.wParam,
                              m.message.lParamKind, m.message.lParam, m.message.textBytes);
-  if (!m.delivered) out += " (rejected)";
+  if (!m.delivered)
+    out += " (rejected)";
   return out;
 }
 
@@ -64,8 +65,7 @@ Expected SentValue(host::WindowHandle window, std::uint32_t message, std::uint32
   return Expected{window, Delivery::kSent, message, wParam, LParamKind::kValue, lParam, {}};
 }
 
-Expected SentZeroReference(host::WindowHandle window, std::uint32_t message,
-                           std::uint32_t wParam) {
+Expected SentZeroReference(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam) {
   return Expected{window, Delivery::kSent, message, wParam, LParamKind::kReference32, 0, {}};
 }
 

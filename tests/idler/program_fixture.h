@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/host_text.h"
+#include "host/substitute_desktop.h"
+#include "idler/chat_lines.h"
+#include "standin/standin_host.h"
+#include "standin/substitute_host_windows.h"
+#include "ui/headless_toolkit.h"
+#include "ui/program.h"
+
+namespace velto::testing {
+
+using ui::FormId;
+
+// The whole program on the substitute desktop, beside the stand-in host, on the
+// virtual clock: a test plays the user.
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest()
+      : windows_(desktop_), host_(windows_, {}), toolkit_(desktop_), program_(desktop_, toolkit_) {}
+
+  // Start-up up to the main window, with the given handle.
+  void StartWithHandle(const std::string& handle) {
+    program_.Start();
+    toolkit_.Type(FormId::kForm1, "Text1", handle);
+    ASSERT_TRUE(toolkit_.Click(FormId::kForm1, "Label2"));
+  }
+  // Past start-up, with nothing received yet.
+  void StartAndForgetAnnouncements() {
+    StartWithHandle("me");
+    desktop_.RunFor(1);
+    seen_ = host_.received().size();
+  }
+
+  bool Click(FormId form, const char* label) { return toolkit_.Click(form, label); }
+  void Wait(double seconds) { desktop_.RunFor(seconds); }
+
+  // What the host received since the last call, as the host's bytes.
+  std::vector<standin::Received> NewlyReceived() {
+    std::vector<standin::Received> fresh(host_.received().begin() + static_cast<long>(seen_),
+                                         host_.received().end());
+    seen_ = host_.received().size();
+    return fresh;
+  }
+  std::vector<std::string> NewChatLines() {
+    std::vector<std::string> lines;
+    for (const auto& r : NewlyReceived()) {
+      if (r.kind == standin::Received::Kind::kChatLine)
+        lines.push_back(r.bytes);
+    }
+    return lines;
+  }
+  static std::string Bytes(const std::string& utf8) { return host::ToHostBytes(utf8); }
+  static std::string Idle(const std::string& counter, const std::string& reason = "Reason???") {
+    return Bytes(idler::lines::IdleLine(counter, reason));
+  }
+
+  host::SubstituteDesktop desktop_;
+  standin::SubstituteHostWindows windows_;
+  standin::StandinHost host_;
+  ui::HeadlessToolkit toolkit_;
+  ui::Program program_;
+  std::size_t seen_ = 0;
+};
+
+}  // namespace velto::testing
