@@ -9,6 +9,30 @@
 
 namespace velto::host {
 
+// A menu or a process handle of the platform; 0 means none.
+struct MenuHandle {
+  std::uint32_t value = 0;
+  explicit operator bool() const { return value != 0; }
+  friend bool operator==(MenuHandle a, MenuHandle b) { return a.value == b.value; }
+};
+struct ProcessHandle {
+  std::uintptr_t value = 0;
+  explicit operator bool() const { return value != 0; }
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
+};
+
+// Room for text a window copies back (WM_GETTEXT, LB_GETTEXT): at most size - 1
+// characters; `text` receives them widened to UTF-8.
+struct TextBuffer {
+  int size = 0;
+  std::string text;
+};
+
 // A caption to search for; std::nullopt matches any caption (Win32's null pointer).
 using CaptionFilter = std::optional<std::string_view>;
 inline constexpr CaptionFilter kAnyCaption = std::nullopt;
@@ -47,6 +71,10 @@ class Platform {
   virtual std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message,
                                      std::uint32_t wParam, std::int16_t& variable) = 0;
 
+  // SendMessageA with a buffer the window fills (WM_GETTEXT, LB_GETTEXT).
+  virtual std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message,
+                                     std::uint32_t wParam, TextBuffer& buffer) = 0;
+
   virtual void PostMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                             std::uint32_t lParam) = 0;
 
@@ -57,12 +85,41 @@ class Platform {
 
   virtual void ReleaseCapture() = 0;
 
+  // Window state, menus and the pointer (the library's operations).
+  virtual void ShowWindow(WindowHandle window, int command) = 0;
+  virtual bool IsWindowVisible(WindowHandle window) = 0;
+  virtual void SetWindowPos(WindowHandle window, int insertAfter, int x, int y, int width,
+                            int height, unsigned flags) = 0;
+  virtual MenuHandle GetMenu(WindowHandle window) = 0;
+  virtual int GetMenuItemCount(MenuHandle menu) = 0;
+  virtual MenuHandle GetSubMenu(MenuHandle menu, int position) = 0;
+  virtual std::uint32_t GetMenuItemID(MenuHandle menu, int position) = 0;
+  // The entry's text, at most size - 1 characters; flags as Win32's (0 by command, 0x400
+  // by position).
+  virtual std::string GetMenuStringA(MenuHandle menu, std::uint32_t item, int size,
+                                     unsigned flags) = 0;
+  virtual Point GetCursorPos() = 0;
+  virtual void SetCursorPos(int x, int y) = 0;
+  // The screen's size in pixels: GetSystemMetrics(SM_CXSCREEN / SM_CYSCREEN).
+  virtual int GetSystemMetrics(int index) = 0;
+
+  // Reading another process's memory (the host's list entries).
+  virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window) = 0;
+  virtual ProcessHandle OpenProcess(std::uint32_t access, bool inherit,
+                                    std::uint32_t processId) = 0;
+  // Reads `size` bytes at `address`; false (and nothing) when any of them cannot be read.
+  virtual bool ReadProcessMemory(ProcessHandle process, std::uint32_t address, void* buffer,
+                                 std::size_t size) = 0;
+  virtual void CloseHandle(ProcessHandle process) = 0;
+
   // Handles every event already queued for the program's own windows, then returns.
   virtual void PumpEvents() = 0;
   // The local time of day in seconds since midnight, with a fraction.
   virtual double Clock() = 0;
   // Blocks until an event is queued for the program or `seconds` have passed.
   virtual void WaitForEvent(double seconds) = 0;
+  // Sleeps without looking at the program's events (for waits that must not pump).
+  virtual void Sleep(double seconds) = 0;
 };
 
 }  // namespace velto::host

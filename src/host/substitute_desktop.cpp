@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 #include "host/host_text.h"
 #include "host/messages.h"
@@ -30,8 +31,11 @@ WindowHandle SubstituteDesktop::AddWindow(WindowHandle parent, std::string_view 
                                           std::string_view captionUtf8, MessageHandler handler) {
   const WindowHandle handle{nextHandle_};
   nextHandle_ += 4;  // real handles are spaced the same way
-  windows_[handle.value()] =
-      Window{parent, std::string(className), ToHostBytes(captionUtf8), std::move(handler), {}};
+  Window& window = windows_[handle.value()];
+  window.parent = parent;
+  window.className = std::string(className);
+  window.captionBytes = ToHostBytes(captionUtf8);
+  window.handler = std::move(handler);
   SiblingsOf(parent).push_back(handle);
   return handle;
 }
@@ -283,6 +287,208 @@ void SubstituteDesktop::RunFor(double seconds) {
       return;
     WaitForEvent(end - now_);
   }
+}
+
+}  // namespace velto::host
+
+// --- the library's operations ---
+
+namespace velto::host {
+
+std::intptr_t SubstituteDesktop::SendMessageA(WindowHandle window, std::uint32_t message,
+                                              std::uint32_t wParam, TextBuffer& buffer) {
+  ++platformCalls_;
+  Message sent{message, wParam, 0, LParamKind::kBuffer, {}};
+  sent.buffer = &buffer;
+  return Deliver(window, Delivery::kSent, sent);
+}
+
+void SubstituteDesktop::ShowWindow(WindowHandle window, int command) {
+  ++platformCalls_;
+  if (auto it = windows_.find(window.value()); it != windows_.end()) {
+    it->second.visible = command != 0;  // SW_HIDE is 0; every other command shows
+  }
+}
+
+bool SubstituteDesktop::IsWindowVisible(WindowHandle window) {
+  ++platformCalls_;
+  // As on Windows, a window is visible only when all its ancestors are.
+  for (const Window* w = Find(window); w; w = Find(w->parent)) {
+    if (!w->visible)
+      return false;
+    if (!w->parent)
+      return true;
+  }
+  return false;
+}
+
+void SubstituteDesktop::SetWindowPos(WindowHandle window, int insertAfter, int, int, int, int,
+                                     unsigned) {
+  ++platformCalls_;
+  constexpr int kTopmost = -1;
+  constexpr int kNotTopmost = -2;
+  if (auto it = windows_.find(window.value()); it != windows_.end()) {
+    if (insertAfter == kTopmost)
+      it->second.topmost = true;
+    if (insertAfter == kNotTopmost)
+      it->second.topmost = false;
+  }
+}
+
+bool SubstituteDesktop::IsTopmost(WindowHandle window) const {
+  const Window* found = Find(window);
+  return found && found->topmost;
+}
+
+MenuHandle SubstituteDesktop::AddMenu() {
+  const MenuHandle menu{nextMenu_};
+  nextMenu_ += 4;
+  menus_[menu.value];
+  return menu;
+}
+
+void SubstituteDesktop::AddMenuItem(MenuHandle menu, std::string_view textUtf8, std::uint32_t id,
+                                    MenuHandle submenu) {
+  menus_[menu.value].push_back(MenuItem{ToHostBytes(textUtf8), id, submenu});
+}
+
+void SubstituteDesktop::SetMenu(WindowHandle window, MenuHandle menu) {
+  if (auto it = windows_.find(window.value()); it != windows_.end())
+    it->second.menu = menu;
+}
+
+MenuHandle SubstituteDesktop::GetMenu(WindowHandle window) {
+  ++platformCalls_;
+  const Window* found = Find(window);
+  return found ? found->menu : MenuHandle{};
+}
+
+int SubstituteDesktop::GetMenuItemCount(MenuHandle menu) {
+  ++platformCalls_;
+  auto it = menus_.find(menu.value);
+  return it == menus_.end() ? -1 : static_cast<int>(it->second.size());
+}
+
+MenuHandle SubstituteDesktop::GetSubMenu(MenuHandle menu, int position) {
+  ++platformCalls_;
+  auto it = menus_.find(menu.value);
+  if (it == menus_.end() || position < 0 || position >= static_cast<int>(it->second.size())) {
+    return {};
+  }
+  return it->second[position].submenu;
+}
+
+std::uint32_t SubstituteDesktop::GetMenuItemID(MenuHandle menu, int position) {
+  ++platformCalls_;
+  constexpr std::uint32_t kNoCommand = 0xFFFFFFFF;  // what Win32 answers for a submenu
+  auto it = menus_.find(menu.value);
+  if (it == menus_.end() || position < 0 || position >= static_cast<int>(it->second.size())) {
+    return kNoCommand;
+  }
+  const MenuItem& item = it->second[position];
+  return item.submenu ? kNoCommand : item.id;
+}
+
+std::string SubstituteDesktop::GetMenuStringA(MenuHandle menu, std::uint32_t item, int size,
+                                              unsigned flags) {
+  ++platformCalls_;
+  constexpr unsigned kByPosition = 0x400;
+  auto it = menus_.find(menu.value);
+  if (it == menus_.end() || size <= 0)
+    return {};
+  const std::vector<MenuItem>& items = it->second;
+  const MenuItem* found = nullptr;
+  if (flags & kByPosition) {
+    if (item < items.size())
+      found = &items[item];
+  } else {
+    for (const MenuItem& entry : items) {
+      if (!entry.submenu && entry.id == item) {
+        found = &entry;
+        break;
+      }
+    }
+  }
+  if (!found)
+    return {};
+  return FromHostBytes(std::string_view(found->textBytes).substr(0, size - 1));
+}
+
+Point SubstituteDesktop::GetCursorPos() {
+  ++platformCalls_;
+  return cursor_;
+}
+
+void SubstituteDesktop::SetCursorPos(int x, int y) {
+  ++platformCalls_;
+  cursor_ = Point{x, y};
+}
+
+int SubstituteDesktop::GetSystemMetrics(int index) {
+  ++platformCalls_;
+  constexpr int kScreenWidth = 0;   // SM_CXSCREEN
+  constexpr int kScreenHeight = 1;  // SM_CYSCREEN
+  if (index == kScreenWidth)
+    return screenWidth_;
+  if (index == kScreenHeight)
+    return screenHeight_;
+  return 0;
+}
+
+void SubstituteDesktop::SetWindowProcess(WindowHandle window, std::uint32_t processId) {
+  if (auto it = windows_.find(window.value()); it != windows_.end()) {
+    it->second.processId = processId;
+  }
+}
+
+void SubstituteDesktop::WriteProcessMemory(std::uint32_t processId, std::uint32_t address,
+                                           std::string bytes) {
+  processes_[processId].push_back(MemoryRegion{address, std::move(bytes)});
+}
+
+std::uint32_t SubstituteDesktop::GetWindowThreadProcessId(WindowHandle window) {
+  ++platformCalls_;
+  const Window* found = Find(window);
+  return found ? found->processId : 0;
+}
+
+ProcessHandle SubstituteDesktop::OpenProcess(std::uint32_t, bool, std::uint32_t processId) {
+  ++platformCalls_;
+  if (processes_.count(processId) == 0)
+    return {};
+  const ProcessHandle handle{nextProcessHandle_};
+  nextProcessHandle_ += 4;
+  openProcesses_[handle.value] = processId;
+  return handle;
+}
+
+bool SubstituteDesktop::ReadProcessMemory(ProcessHandle process, std::uint32_t address,
+                                          void* buffer, std::size_t size) {
+  ++platformCalls_;
+  auto open = openProcesses_.find(process.value);
+  if (open == openProcesses_.end())
+    return false;
+  // Later writes cover earlier ones, as they would in real memory.
+  const std::vector<MemoryRegion>& regions = processes_[open->second];
+  for (auto region = regions.rbegin(); region != regions.rend(); ++region) {
+    const std::uint64_t start = region->address;
+    const std::uint64_t end = start + region->bytes.size();
+    if (address >= start && address + static_cast<std::uint64_t>(size) <= end) {
+      std::memcpy(buffer, region->bytes.data() + (address - start), size);
+      return true;
+    }
+  }
+  return false;
+}
+
+void SubstituteDesktop::CloseHandle(ProcessHandle process) {
+  ++platformCalls_;
+  openProcesses_.erase(process.value);
+}
+
+void SubstituteDesktop::Sleep(double seconds) {
+  ++platformCalls_;
+  RunFor(seconds);
 }
 
 }  // namespace velto::host

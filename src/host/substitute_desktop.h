@@ -14,7 +14,7 @@ namespace velto::host {
 enum class Delivery { kSent, kPosted };
 // How lParam travelled: a plain value, the address of a text's 8-bit copy, or the
 // address of a 32-bit or 16-bit variable.
-enum class LParamKind { kValue, kText, kReference32, kReference16 };
+enum class LParamKind { kValue, kText, kReference32, kReference16, kBuffer };
 
 // A message as a window of the substitute desktop receives it. Text travels as the
 // host's 8-bit bytes, exactly as a real host window would read them.
@@ -24,6 +24,7 @@ struct Message {
   std::uint32_t lParam = 0;  // the value; for references, the variable's value
   LParamKind lParamKind = LParamKind::kValue;
   std::string textBytes;
+  TextBuffer* buffer = nullptr;  // kBuffer: where the window copies its text back
 };
 
 // One entry of the delivery log.
@@ -66,6 +67,21 @@ class SubstituteDesktop : public Platform {
   // What a window does with a message its handler leaves alone (text messages).
   std::intptr_t DefaultHandling(WindowHandle window, const Message& message);
 
+  // --- window state, menus, pointer, screen ---
+  bool IsTopmost(WindowHandle window) const;
+  MenuHandle AddMenu();
+  // Adds an entry at the end of the menu; `submenu` makes it open a further menu.
+  void AddMenuItem(MenuHandle menu, std::string_view textUtf8, std::uint32_t id,
+                   MenuHandle submenu = {});
+  void SetMenu(WindowHandle window, MenuHandle menu);
+  void SetScreenSize(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
+
+  // --- other processes' memory ---
+  void SetWindowProcess(WindowHandle window, std::uint32_t processId);
+  // Maps bytes into a process's address space (which makes the process exist).
+  void WriteProcessMemory(std::uint32_t processId, std::uint32_t address, std::string bytes);
+  std::size_t OpenProcessHandles() const { return openProcesses_.size(); }
+
   // --- virtual time and events ---
   double Now() const { return now_; }  // virtual seconds since the desktop was made
   void SetTimeOfDay(double secondsSinceMidnight);
@@ -98,14 +114,37 @@ class SubstituteDesktop : public Platform {
                              std::int32_t& variable) override;
   std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                              std::int16_t& variable) override;
+  std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                             TextBuffer& buffer) override;
   void PostMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                     std::uint32_t lParam) override;
   int GetWindowTextLengthA(WindowHandle window) override;
   std::string GetWindowTextA(WindowHandle window, int size) override;
   void ReleaseCapture() override;
+  void ShowWindow(WindowHandle window, int command) override;
+  bool IsWindowVisible(WindowHandle window) override;
+  void SetWindowPos(WindowHandle window, int insertAfter, int x, int y, int width, int height,
+                    unsigned flags) override;
+  MenuHandle GetMenu(WindowHandle window) override;
+  int GetMenuItemCount(MenuHandle menu) override;
+  MenuHandle GetSubMenu(MenuHandle menu, int position) override;
+  std::uint32_t GetMenuItemID(MenuHandle menu, int position) override;
+  std::string GetMenuStringA(MenuHandle menu, std::uint32_t item, int size,
+                             unsigned flags) override;
+  Point GetCursorPos() override;
+  void SetCursorPos(int x, int y) override;
+  int GetSystemMetrics(int index) override;
+  std::uint32_t GetWindowThreadProcessId(WindowHandle window) override;
+  ProcessHandle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+  bool ReadProcessMemory(ProcessHandle process, std::uint32_t address, void* buffer,
+                         std::size_t size) override;
+  void CloseHandle(ProcessHandle process) override;
   void PumpEvents() override;
   double Clock() override;
   void WaitForEvent(double seconds) override;
+  // On the substitute the other side only acts through the event queue, so a sleep
+  // lets virtual time pass and the events that come due run.
+  void Sleep(double seconds) override;
 
  private:
   struct Window {
@@ -115,6 +154,19 @@ class SubstituteDesktop : public Platform {
     MessageHandler handler;
     std::vector<WindowHandle> children;
     bool hung = false;
+    bool visible = true;
+    bool topmost = false;
+    MenuHandle menu;
+    std::uint32_t processId = 0;
+  };
+  struct MenuItem {
+    std::string textBytes;
+    std::uint32_t id = 0;
+    MenuHandle submenu;
+  };
+  struct MemoryRegion {
+    std::uint32_t address;
+    std::string bytes;
   };
   struct Event {
     double due;
@@ -139,6 +191,14 @@ class SubstituteDesktop : public Platform {
   double now_ = 0;
   double timeOfDayAtStart_ = 12 * 3600;  // noon, far from midnight unless a test asks
   std::size_t platformCalls_ = 0;
+  std::map<std::uint32_t, std::vector<MenuItem>> menus_;
+  std::uint32_t nextMenu_ = 0x20010;
+  Point cursor_;
+  int screenWidth_ = 1280;
+  int screenHeight_ = 1024;
+  std::map<std::uint32_t, std::vector<MemoryRegion>> processes_;
+  std::map<std::uintptr_t, std::uint32_t> openProcesses_;  // handle -> process id
+  std::uintptr_t nextProcessHandle_ = 0x100;
 };
 
 }  // namespace velto::host

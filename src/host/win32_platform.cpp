@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -17,6 +18,18 @@ HWND ToHwnd(WindowHandle window) {
 }
 WindowHandle FromHwnd(HWND hwnd) {
   return WindowHandle{HandleToULong(hwnd)};
+}
+HMENU ToHmenu(MenuHandle menu) {
+  return static_cast<HMENU>(ULongToHandle(menu.value));
+}
+MenuHandle FromHmenu(HMENU menu) {
+  return MenuHandle{HandleToULong(menu)};
+}
+HANDLE ToHandle(ProcessHandle process) {
+  return reinterpret_cast<HANDLE>(process.value);
+}
+DWORD Milliseconds(double seconds) {
+  return static_cast<DWORD>(std::ceil(std::max(0.0, seconds) * 1000.0));
 }
 
 // The caption filter as the 8-bit string Win32 wants, or null for "any caption".
@@ -125,9 +138,104 @@ double Win32Platform::Clock() {
 }
 
 void Win32Platform::WaitForEvent(double seconds) {
-  const double milliseconds = std::ceil(std::max(0.0, seconds) * 1000.0);
-  ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(milliseconds), QS_ALLINPUT,
+  ::MsgWaitForMultipleObjectsEx(0, nullptr, Milliseconds(seconds), QS_ALLINPUT,
                                 MWMO_INPUTAVAILABLE);
+}
+
+void Win32Platform::Sleep(double seconds) {
+  ::Sleep(Milliseconds(seconds));
+}
+
+std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t message,
+                                          std::uint32_t wParam, TextBuffer& buffer) {
+  buffer.text.clear();
+  if (buffer.size <= 0)
+    return SendBounded(window, message, wParam, 0);
+  std::vector<char> bytes(static_cast<std::size_t>(buffer.size) + 1, '\0');
+  const std::intptr_t result =
+      SendBounded(window, message, wParam, reinterpret_cast<LPARAM>(bytes.data()));
+  buffer.text = FromHostBytes(bytes.data());  // up to the NUL the window wrote
+  return result;
+}
+
+void Win32Platform::ShowWindow(WindowHandle window, int command) {
+  ::ShowWindow(ToHwnd(window), command);
+}
+
+bool Win32Platform::IsWindowVisible(WindowHandle window) {
+  return ::IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+void Win32Platform::SetWindowPos(WindowHandle window, int insertAfter, int x, int y, int width,
+                                 int height, unsigned flags) {
+  ::SetWindowPos(ToHwnd(window), reinterpret_cast<HWND>(static_cast<INT_PTR>(insertAfter)), x, y,
+                 width, height, flags);
+}
+
+MenuHandle Win32Platform::GetMenu(WindowHandle window) {
+  return FromHmenu(::GetMenu(ToHwnd(window)));
+}
+
+int Win32Platform::GetMenuItemCount(MenuHandle menu) {
+  return ::GetMenuItemCount(ToHmenu(menu));
+}
+
+MenuHandle Win32Platform::GetSubMenu(MenuHandle menu, int position) {
+  return FromHmenu(::GetSubMenu(ToHmenu(menu), position));
+}
+
+std::uint32_t Win32Platform::GetMenuItemID(MenuHandle menu, int position) {
+  return ::GetMenuItemID(ToHmenu(menu), position);
+}
+
+std::string Win32Platform::GetMenuStringA(MenuHandle menu, std::uint32_t item, int size,
+                                          unsigned flags) {
+  if (size <= 0)
+    return {};
+  std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
+  const int copied = ::GetMenuStringA(ToHmenu(menu), item, buffer.data(), size, flags);
+  return FromHostBytes(std::string_view(buffer.data(), copied > 0 ? copied : 0));
+}
+
+Point Win32Platform::GetCursorPos() {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return Point{p.x, p.y};
+}
+
+void Win32Platform::SetCursorPos(int x, int y) {
+  ::SetCursorPos(x, y);
+}
+
+int Win32Platform::GetSystemMetrics(int index) {
+  return ::GetSystemMetrics(index);
+}
+
+std::uint32_t Win32Platform::GetWindowThreadProcessId(WindowHandle window) {
+  DWORD processId = 0;
+  if (window)
+    ::GetWindowThreadProcessId(ToHwnd(window), &processId);
+  return processId;
+}
+
+ProcessHandle Win32Platform::OpenProcess(std::uint32_t access, bool inherit,
+                                         std::uint32_t processId) {
+  return ProcessHandle{
+      reinterpret_cast<std::uintptr_t>(::OpenProcess(access, inherit ? TRUE : FALSE, processId))};
+}
+
+bool Win32Platform::ReadProcessMemory(ProcessHandle process, std::uint32_t address, void* buffer,
+                                      std::size_t size) {
+  SIZE_T read = 0;
+  const BOOL ok = ::ReadProcessMemory(
+      ToHandle(process), reinterpret_cast<LPCVOID>(static_cast<std::uintptr_t>(address)), buffer,
+      size, &read);
+  return ok && read == size;
+}
+
+void Win32Platform::CloseHandle(ProcessHandle process) {
+  if (process)
+    ::CloseHandle(ToHandle(process));
 }
 
 }  // namespace velto::host

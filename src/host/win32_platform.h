@@ -20,14 +20,35 @@ class Win32Platform : public Platform {
                              std::int32_t& variable) override;
   std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                              std::int16_t& variable) override;
+  std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                             TextBuffer& buffer) override;
   void PostMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                     std::uint32_t lParam) override;
   int GetWindowTextLengthA(WindowHandle window) override;
   std::string GetWindowTextA(WindowHandle window, int size) override;
   void ReleaseCapture() override;
+  void ShowWindow(WindowHandle window, int command) override;
+  bool IsWindowVisible(WindowHandle window) override;
+  void SetWindowPos(WindowHandle window, int insertAfter, int x, int y, int width, int height,
+                    unsigned flags) override;
+  MenuHandle GetMenu(WindowHandle window) override;
+  int GetMenuItemCount(MenuHandle menu) override;
+  MenuHandle GetSubMenu(MenuHandle menu, int position) override;
+  std::uint32_t GetMenuItemID(MenuHandle menu, int position) override;
+  std::string GetMenuStringA(MenuHandle menu, std::uint32_t item, int size,
+                             unsigned flags) override;
+  Point GetCursorPos() override;
+  void SetCursorPos(int x, int y) override;
+  int GetSystemMetrics(int index) override;
+  std::uint32_t GetWindowThreadProcessId(WindowHandle window) override;
+  ProcessHandle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+  bool ReadProcessMemory(ProcessHandle process, std::uint32_t address, void* buffer,
+                         std::size_t size) override;
+  void CloseHandle(ProcessHandle process) override;
   void PumpEvents() override;
   double Clock() override;
   void WaitForEvent(double seconds) override;
+  void Sleep(double seconds) override;
 };
 
 }  // namespace velto::host

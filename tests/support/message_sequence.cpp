@@ -32,6 +32,9 @@ std::string Describe(host::WindowHandle window, Delivery how, std::uint32_t mess
     case LParamKind::kReference16:
       out += "&int16 holding " + std::to_string(lParam);
       break;
+    case LParamKind::kBuffer:
+      out += "buffer of " + std::to_string(wParam);
+      break;
   }
   return out;
 }
