@@ -42,8 +42,9 @@ std::size_t DecodeOne(std::string_view text, std::size_t i, char32_t& out) {
     value = (value << 6) | (byte & 0x3F);
   }
   const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
-  out = (value < smallest || value > 0x10FFFF || surrogate) ? kReplacement : value;
-  return out == kReplacement ? 1 : length;
+  const bool valid = value >= smallest && value <= 0x10FFFF && !surrogate;
+  out = valid ? value : kReplacement;
+  return valid ? length : 1;
 }
 
 }  // namespace

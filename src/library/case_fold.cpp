@@ -7,9 +7,13 @@ namespace {
 constexpr char32_t kBlockCaseDistance = U'a' - U'A';
 constexpr char32_t kMultiplicationSign = U'×';  // sits among the Latin-1 capitals
 
-bool IsAsciiCapital(char32_t c) { return c >= U'A' && c <= U'Z'; }
+bool IsAsciiCapital(char32_t c) {
+  return c >= U'A' && c <= U'Z';
+}
 
-bool IsLatin1Capital(char32_t c) { return c >= U'À' && c <= U'Þ' && c != kMultiplicationSign; }
+bool IsLatin1Capital(char32_t c) {
+  return c >= U'À' && c <= U'Þ' && c != kMultiplicationSign;
+}
 
 // The Windows-1252 letters outside Latin-1, each paired with its small letter.
 char32_t SmallOfWindows1252Capital(char32_t c) {
@@ -30,7 +34,8 @@ char32_t SmallOfWindows1252Capital(char32_t c) {
 }  // namespace
 
 char32_t FoldCase(char32_t c) {
-  if (IsAsciiCapital(c) || IsLatin1Capital(c)) return c + kBlockCaseDistance;
+  if (IsAsciiCapital(c) || IsLatin1Capital(c))
+    return c + kBlockCaseDistance;
   return SmallOfWindows1252Capital(c);
 }
 

@@ -10,7 +10,8 @@ std::u32string WithoutBreakCharacters(std::u32string_view text) {
   std::u32string kept;
   kept.reserve(text.size());
   for (char32_t c : text) {
-    if (c != kCarriageReturn && c != kLineFeed) kept += c;
+    if (c != kCarriageReturn && c != kLineFeed)
+      kept += c;
   }
   return kept;
 }
@@ -20,7 +21,8 @@ std::size_t NthCarriageReturn(std::u32string_view text, int k) {
   std::size_t from = 0;
   for (int seen = 1;; ++seen) {
     const std::size_t at = text.find(kCarriageReturn, from);
-    if (at == std::u32string_view::npos || seen == k) return at;
+    if (at == std::u32string_view::npos || seen == k)
+      return at;
     from = at + 1;
   }
 }
@@ -28,19 +30,21 @@ std::size_t NthCarriageReturn(std::u32string_view text, int k) {
 }  // namespace
 
 int CountLinesIn(std::u32string_view text) {
-  if (text.empty()) return 0;
+  if (text.empty())
+    return 0;
   return 1 + static_cast<int>(std::count(text.begin(), text.end(), kCarriageReturn));
 }
 
 std::u32string LineOf(std::u32string_view text, int n) {
   const int count = CountLinesIn(text);
-  if (n < 1 || n > count) return {};
-  if (count == 1) return std::u32string(text);
+  if (n < 1 || n > count)
+    return {};
+  if (count == 1)
+    return std::u32string(text);
   const std::size_t begin = n == 1 ? 0 : NthCarriageReturn(text, n - 1);
   const std::size_t end = NthCarriageReturn(text, n);  // npos: to the end of the text
-  return WithoutBreakCharacters(text.substr(begin, end == std::u32string_view::npos
-                                                       ? std::u32string_view::npos
-                                                       : end - begin));
+  return WithoutBreakCharacters(text.substr(
+      begin, end == std::u32string_view::npos ? std::u32string_view::npos : end - begin));
 }
 
 std::vector<std::u32string> LinesWithBreakAppended(std::u32string_view text) {
@@ -76,10 +80,7 @@ std::u32string DropLast(std::u32string text, std::size_t count) {
 std::u32string TransformLines(std::u32string_view text, LineTransform transform) {
   std::vector<std::u32string> lines = LinesWithBreakAppended(text);
   for (std::u32string& line : lines) line = transform(std::move(line));
-  // The empty last line stays empty: dropping its break and the one before it leaves no
-  // break at the end.
-  constexpr std::size_t kBreaksAtTheEnd = 2 * kLineBreak.size();
-  return DropLast(JoinWithBreakAfterEach(lines), kBreaksAtTheEnd);
+  return DropLast(JoinWithBreakAfterEach(lines), kBreaksAroundEmptyLastLine);
 }
 
 }  // namespace velto::library

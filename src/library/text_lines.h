@@ -11,6 +11,8 @@ namespace velto::library {
 inline constexpr char32_t kCarriageReturn = U'\r';
 inline constexpr char32_t kLineFeed = U'\n';
 inline constexpr std::u32string_view kLineBreak = U"\r\n";
+// What ends a join of lines whose last line is empty: its break and the one before it.
+inline constexpr std::size_t kBreaksAroundEmptyLastLine = 2 * kLineBreak.size();
 
 // 0 for an empty text, otherwise the number of carriage returns + 1.
 int CountLinesIn(std::u32string_view text);

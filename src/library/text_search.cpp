@@ -12,7 +12,8 @@ std::vector<std::size_t> LongestBorders(std::u32string_view pattern) {
   std::size_t border = 0;
   for (std::size_t i = 1; i < pattern.size(); ++i) {
     while (border > 0 && pattern[i] != pattern[border]) border = borders[border - 1];
-    if (pattern[i] == pattern[border]) ++border;
+    if (pattern[i] == pattern[border])
+      ++border;
     borders[i] = border;
   }
   return borders;
@@ -22,12 +23,14 @@ std::vector<std::size_t> LongestBorders(std::u32string_view pattern) {
 
 std::vector<bool> OccurrenceStarts(std::u32string_view text, std::u32string_view pattern) {
   std::vector<bool> starts(text.size(), false);
-  if (pattern.empty() || pattern.size() > text.size()) return starts;
+  if (pattern.empty() || pattern.size() > text.size())
+    return starts;
   const std::vector<std::size_t> borders = LongestBorders(pattern);
   std::size_t matched = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     while (matched > 0 && text[i] != pattern[matched]) matched = borders[matched - 1];
-    if (text[i] == pattern[matched]) ++matched;
+    if (text[i] == pattern[matched])
+      ++matched;
     if (matched == pattern.size()) {
       starts[i + 1 - pattern.size()] = true;
       matched = borders[matched - 1];

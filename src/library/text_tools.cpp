@@ -25,14 +25,16 @@ std::u32string Doubled(std::u32string text) {
 }
 
 std::u32string WithoutFirstCharacter(std::u32string line) {
-  if (!line.empty()) line.erase(0, 1);
+  if (!line.empty())
+    line.erase(0, 1);
   return line;
 }
 
 }  // namespace
 
 std::string ReplaceText(std::string& text, std::string_view find, std::string_view replacement) {
-  text = EncodeUtf8(ReplaceIgnoringCase(DecodeUtf8(text), DecodeUtf8(find), DecodeUtf8(replacement)));
+  text =
+      EncodeUtf8(ReplaceIgnoringCase(DecodeUtf8(text), DecodeUtf8(find), DecodeUtf8(replacement)));
   return text;
 }
 
@@ -49,25 +51,36 @@ std::string ReverseText(std::string_view text) {
 
 std::string CharAt(std::string_view text, int position) {
   const std::u32string characters = DecodeUtf8(text);
-  if (position < 1 || static_cast<std::size_t>(position) > characters.size()) return {};
+  if (position < 1 || static_cast<std::size_t>(position) > characters.size())
+    return {};
   std::string character;
   host::AppendUtf8(character, characters[static_cast<std::size_t>(position) - 1]);
   return character;
 }
 
-std::string DoubleLetters(std::string_view text) { return EncodeUtf8(Doubled(DecodeUtf8(text))); }
+std::string DoubleLetters(std::string_view text) {
+  return EncodeUtf8(Doubled(DecodeUtf8(text)));
+}
 
-int CountLines(std::string_view text) { return CountLinesIn(DecodeUtf8(text)); }
+int CountLines(std::string_view text) {
+  return CountLinesIn(DecodeUtf8(text));
+}
 
-std::string GetLine(std::string_view text, int n) { return EncodeUtf8(LineOf(DecodeUtf8(text), n)); }
+std::string GetLine(std::string_view text, int n) {
+  return EncodeUtf8(LineOf(DecodeUtf8(text), n));
+}
 
-std::string RemoveSpaces(std::string& text) { return ReplaceText(text, " ", ""); }
+std::string RemoveSpaces(std::string& text) {
+  return ReplaceText(text, " ", "");
+}
 
 std::string ListItemsToText(const ListItems& list) {
-  if (list.Count() < 1 || list.Item(0).empty()) return {};
+  if (list.Count() < 1 || list.Item(0).empty())
+    return {};
   std::string text;
   for (int i = 0; i < list.Count(); ++i) {
-    if (i > 0) text += kItemSeparator;
+    if (i > 0)
+      text += kItemSeparator;
     text += "(" + list.Item(i) + ")";
   }
   return text;

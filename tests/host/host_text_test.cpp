@@ -12,6 +12,7 @@ TEST(HostText, TheFiveMarksBecomeTheirWindows1252Bytes) {
 TEST(HostText, CharactersWithoutAWindows1252ByteBecomeQuestionMarks) {
   EXPECT_EQ(ToHostBytes("a\u4E2Db\U0001F600c"), "a?b?c");
   EXPECT_EQ(ToHostBytes("\xFF"), "?") << "a stray byte is not valid UTF-8";
+  EXPECT_EQ(ToHostBytes("\xEF\xBF\xBD"), "?") << "a real U+FFFD is one character";
 }
 
 TEST(HostText, HostBytesWidenBackToTheSameCharacters) {
