@@ -1,0 +1,23 @@
+# `cpack` in a Windows build folder makes a zip with both programs and a short read-me.
+if(NOT WIN32)
+  return()
+endif()
+
+foreach(program velto-idler standin-host)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION .)
+  endif()
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/docs/package-readme.txt DESTINATION . RENAME README.txt)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(velto_platform win64)
+else()
+  set(velto_platform win32)
+endif()
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME velto-idler)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME velto-idler-${PROJECT_VERSION}-${velto_platform})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
