@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/form_layout.h"
+
+namespace velto::ui {
+
+// The layout is in twips (1/1440 inch); windows are placed in pixels at a given dpi.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kPointsPerInch = 72;
+
+// The screen's dots per inch, as the system reports it to a dpi-aware program.
+int ScreenDpi();
+int TwipsToPixels(int twips, int dpi);
+RECT PixelRect(const TwipRect& rect, int dpi);
+// The height in pixels of a font of that many points; Win32 takes it negated.
+int FontPixelHeight(double points, int dpi);
+
+}  // namespace velto::ui

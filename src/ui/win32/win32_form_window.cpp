@@ -1,0 +1,345 @@
+#include "ui/win32/win32_form_window.h"
+
+#include "host/host_text.h"
+#include "ui/win32/win32_controls.h"
+#include "ui/win32/win32_dpi.h"
+
+namespace velto::ui {
+namespace {
+
+// Control and timer identifiers are the layout index plus this, so none is 0.
+constexpr int kFirstControlId = 1;
+
+int IdOf(std::size_t index) {
+  return static_cast<int>(index) + kFirstControlId;
+}
+
+HCURSOR CursorHandle(Cursor cursor) {
+  return ::LoadCursor(nullptr, cursor == Cursor::kUpArrow ? IDC_UPARROW : IDC_ARROW);
+}
+
+}  // namespace
+
+Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers)
+    : layout_(layout),
+      handlers_(handlers),
+      background_(::CreateSolidBrush(ControlColour(kBackgroundColour))),
+      controls_(layout.controls.size(), nullptr),
+      timers_(layout.controls.size()) {}
+
+Win32Form::~Win32Form() {
+  if (hwnd_)
+    ::DestroyWindow(hwnd_);
+  for (auto& [key, font] : fonts_) ::DeleteObject(font);
+  ::DeleteObject(background_);
+}
+
+void Win32Form::RegisterWindowClass() {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hCursor = CursorHandle(Cursor::kArrow);
+  wc.lpszClassName = kFormClassName;
+  ::RegisterClassExA(&wc);  // fails harmlessly when already registered
+}
+
+// --- creation and layout ---
+
+void Win32Form::Create() {
+  if (hwnd_)
+    return;
+  dpi_ = ScreenDpi();
+  const RECT rect = PixelRect(layout_.rect, dpi_);
+  // A window with a caption is the one the system can name, so it alone is in the task bar.
+  const DWORD exStyle = layout_.caption.empty() ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW;
+  const std::string caption = host::ToHostBytes(layout_.caption);
+  ::CreateWindowExA(exStyle, kFormClassName, caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, rect.left,
+                    rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
+                    ::GetModuleHandleA(nullptr), this);
+  CreateControls();
+  LayOutControls();
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+    const ControlLayout& control = layout_.controls[i];
+    if (control.kind != ControlKind::kTimer)
+      continue;
+    timers_[i] = TimerSetting{control.timerEnabled, control.timerInterval};
+    Rearm(i);
+  }
+}
+
+void Win32Form::CreateControls() {
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+    const ControlLayout& control = layout_.controls[i];
+    if (control.kind == ControlKind::kLabel) {
+      controls_[i] = ControlCreateLabel(hwnd_, control, IdOf(i));
+    } else if (control.kind == ControlKind::kTextBox) {
+      controls_[i] = ControlCreateTextBox(hwnd_, control, IdOf(i));
+    }
+  }
+}
+
+// Places the controls and gives them their fonts at the window's current dpi.
+void Win32Form::LayOutControls() {
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+    if (!controls_[i])
+      continue;
+    const ControlLayout& control = layout_.controls[i];
+    const RECT rect = PixelRect(control.rect, dpi_);
+    ::SetWindowPos(controls_[i], nullptr, rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageA(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font)), TRUE);
+  }
+}
+
+HFONT Win32Form::FontFor(const Font& font) {
+  HFONT& handle = fonts_[FontKey{font.face, font.points}];
+  if (!handle)
+    handle = ControlCreateFont(font, dpi_);
+  return handle;
+}
+
+// --- what the toolkit asks of the window ---
+
+HWND Win32Form::Control(std::string_view name) const {
+  const auto index = IndexOf(name);
+  return index ? controls_[*index] : nullptr;
+}
+
+void Win32Form::Show() {
+  ::ShowWindow(hwnd_, SW_SHOW);
+  ::BringWindowToTop(hwnd_);
+  ::SetForegroundWindow(hwnd_);
+  FocusTextBox();
+}
+
+void Win32Form::Hide() {
+  ::ShowWindow(hwnd_, SW_HIDE);
+}
+
+std::string Win32Form::ControlValue(std::string_view name) const {
+  HWND control = Control(name);
+  return control ? ControlText(control) : std::string();
+}
+
+void Win32Form::SetControlValue(std::string_view name, const std::string& value) {
+  if (HWND control = Control(name))
+    ControlSetText(control, value);
+}
+
+void Win32Form::SetTimerEnabled(std::string_view timer, bool enabled) {
+  const auto index = IndexOf(timer);
+  if (!index || layout_.controls[*index].kind != ControlKind::kTimer)
+    return;
+  timers_[*index].enabled = enabled;
+  Rearm(*index);
+}
+
+void Win32Form::SetTimerInterval(std::string_view timer, int milliseconds) {
+  const auto index = IndexOf(timer);
+  if (!index || layout_.controls[*index].kind != ControlKind::kTimer)
+    return;
+  timers_[*index].interval = milliseconds;
+  Rearm(*index);
+}
+
+// Setting a timer again under its identifier restarts its count from now.
+void Win32Form::Rearm(std::size_t index) {
+  const UINT_PTR id = static_cast<UINT_PTR>(IdOf(index));
+  if (timers_[index].Armed()) {
+    ::SetTimer(hwnd_, id, static_cast<UINT>(timers_[index].interval), nullptr);
+  } else {
+    ::KillTimer(hwnd_, id);
+  }
+}
+
+// The text box is the only control that takes the keyboard focus.
+void Win32Form::FocusTextBox() {
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+    if (layout_.controls[i].kind == ControlKind::kTextBox) {
+      ::SetFocus(controls_[i]);
+      return;
+    }
+  }
+}
+
+std::optional<std::size_t> Win32Form::IndexOf(std::string_view name) const {
+  for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+    if (layout_.controls[i].name == name)
+      return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> Win32Form::IndexOfChild(HWND child) const {
+  if (!child)
+    return std::nullopt;
+  const int id = ::GetDlgCtrlID(child);
+  if (id < kFirstControlId)
+    return std::nullopt;
+  const auto index = static_cast<std::size_t>(id - kFirstControlId);
+  if (index >= controls_.size() || controls_[index] != child)
+    return std::nullopt;
+  return index;
+}
+
+// --- the window procedure ---
+
+LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Win32Form*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!form)
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    form->hwnd_ = nullptr;
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (WM_PAINT == message) {
+    OnPaint();
+    return 0;
+  }
+  if (WM_PRINTCLIENT == message) {
+    OnPrintClient(reinterpret_cast<HDC>(wParam));
+    return 0;
+  }
+  if (WM_ERASEBKGND == message) {
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    ::FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+    return TRUE;
+  }
+  if (WM_CTLCOLORSTATIC == message || WM_CTLCOLOREDIT == message) {
+    ControlSetPaintColours(reinterpret_cast<HDC>(wParam));
+    return reinterpret_cast<LRESULT>(background_);
+  }
+  if (WM_SETCURSOR == message) {
+    if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam)))
+      return TRUE;
+    return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+  }
+  if (WM_COMMAND == message) {
+    OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+    return 0;
+  }
+  if (WM_TIMER == message) {
+    OnTimer(wParam);
+    return 0;
+  }
+  if (WM_LBUTTONDOWN == message || WM_RBUTTONDOWN == message || WM_MBUTTONDOWN == message) {
+    // Presses on labels and the text box go to those controls; only the background's come here.
+    handlers_.Run(layout_.id, FormEvent::kMouseDown);
+    return 0;
+  }
+  if (WM_SETFOCUS == message) {
+    FocusTextBox();
+    return 0;
+  }
+  if (WM_CLOSE == message) {
+    // The bound handler decides what closing means; the window itself stays.
+    handlers_.Run(layout_.id, FormEvent::kUnload);
+    return 0;
+  }
+  if (WM_DPICHANGED == message) {
+    OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+  }
+  return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+// --- the message handlers ---
+
+void Win32Form::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(hwnd_, &paint);
+  PaintLines(dc);
+  ::EndPaint(hwnd_, &paint);
+}
+
+void Win32Form::OnPrintClient(HDC dc) {
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  ::FillRect(dc, &client, background_);
+  PaintLines(dc);
+}
+
+void Win32Form::PaintLines(HDC dc) const {
+  for (const ControlLayout& control : layout_.controls) {
+    if (control.kind != ControlKind::kLine)
+      continue;
+    const LineShape& line = control.line;
+    const COLORREF colour =
+        line.systemWindowTextColour ? ::GetSysColor(COLOR_WINDOWTEXT) : ControlColour(line.colour);
+    HPEN pen = ::CreatePen(PS_SOLID, 1, colour);  // 1 pixel at every dpi
+    HGDIOBJ previous = ::SelectObject(dc, pen);
+    ::MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
+    ::LineTo(dc, TwipsToPixels(line.x2, dpi_), TwipsToPixels(line.y2, dpi_));
+    ::SelectObject(dc, previous);
+    ::DeleteObject(pen);
+  }
+}
+
+// Child controls pass WM_SETCURSOR to their parent first, so one place decides for all.
+// Returns false where the class cursor applies: the arrow, or the I-beam over text boxes.
+bool Win32Form::OnSetCursor(HWND under, UINT hitTest) {
+  if (hitTest != HTCLIENT)
+    return false;
+  Cursor cursor = layout_.backgroundCursor;
+  if (under != hwnd_) {
+    const auto index = IndexOfChild(under);
+    if (!index)
+      return false;
+    cursor = layout_.controls[*index].cursor;
+  }
+  if (cursor != Cursor::kUpArrow)
+    return false;
+  ::SetCursor(CursorHandle(cursor));
+  return true;
+}
+
+void Win32Form::OnCommand(HWND from, UINT code) {
+  if (code != STN_CLICKED)
+    return;
+  const auto index = IndexOfChild(from);
+  if (!index)
+    return;
+  const ControlLayout& control = layout_.controls[*index];
+  if (control.kind != ControlKind::kLabel || !control.answersClick)
+    return;
+  handlers_.Run(layout_.id, HandlerTable::Kind::kClick, control.name);
+}
+
+void Win32Form::OnTimer(UINT_PTR id) {
+  if (id < static_cast<UINT_PTR>(kFirstControlId))
+    return;
+  const auto index = static_cast<std::size_t>(id - kFirstControlId);
+  if (index >= timers_.size() || layout_.controls[index].kind != ControlKind::kTimer)
+    return;
+  // A tick generated just before the timer was stopped is not delivered.
+  if (!timers_[index].Armed())
+    return;
+  handlers_.Run(layout_.id, HandlerTable::Kind::kTimer, layout_.controls[index].name);
+}
+
+// Moved to a monitor of another dpi: the window takes the size the system suggests, and
+// its controls and fonts are laid out again at the new dpi.
+void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  std::map<FontKey, HFONT> previous;
+  previous.swap(fonts_);
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOutControls();
+  for (auto& [key, font] : previous) ::DeleteObject(font);
+  ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+}  // namespace velto::ui

@@ -1,0 +1,376 @@
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ui/form_layout.h"
+#include "ui/win32/win32_toolkit.h"
+
+namespace velto::ui {
+namespace {
+
+using ::testing::Contains;
+
+constexpr char kMarksUtf8[] = "‹¬·›•";
+constexpr char kMarksHostBytes[] = "\x8B\xAC\xB7\x9B\x95";
+
+HWND ToHwnd(host::WindowHandle window) {
+  return static_cast<HWND>(ULongToHandle(window.value()));
+}
+
+// At 96 and 192 dpi the layout's twips, all multiples of 15, are whole pixels.
+RECT PixelsAt(int dpi, const TwipRect& r) {
+  const auto px = [dpi](int twips) { return twips * dpi / 1440; };
+  return RECT{px(r.left), px(r.top), px(r.left + r.width), px(r.top + r.height)};
+}
+
+RECT PlacedOn(HWND form, HWND child) {
+  RECT placed;
+  ::GetWindowRect(child, &placed);
+  ::MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&placed), 2);
+  return placed;
+}
+
+std::string Describe(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+std::string WindowTextBytes(HWND window) {
+  char buffer[256] = {};
+  ::GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+// Handles this thread's messages for a while, as the program's loop would.
+void PumpFor(DWORD milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + milliseconds;
+  for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+  }
+}
+
+// A window's client area as it paints itself (WM_PRINTCLIENT), one COLORREF per pixel.
+class Rendering {
+ public:
+  explicit Rendering(HWND window) {
+    RECT client;
+    ::GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = ::SelectObject(dc, bitmap);
+    ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                   PRF_CLIENT | PRF_ERASEBKGND);
+    ::GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < width_ * height_; ++i) {
+      const std::uint32_t bgra = pixels[i];
+      pixels_.push_back(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
+    }
+    ::SelectObject(dc, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+  }
+  COLORREF At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+  // Red text on black: every pixel a shade of pure red (smoothing may soften the edges),
+  // the corner black, and some text drawn.
+  void ExpectRedOnBlack(const std::string& what) const {
+    ASSERT_FALSE(pixels_.empty()) << what;
+    int red = 0;
+    for (COLORREF c : pixels_) {
+      ASSERT_TRUE(GetGValue(c) == 0 && GetBValue(c) == 0)
+          << what << ": pixel " << std::hex << c << " is neither red nor black";
+      if (GetRValue(c) >= 0x80)
+        ++red;
+    }
+    EXPECT_EQ(At(0, 0), RGB(0, 0, 0)) << what;
+    EXPECT_GT(red, 0) << what << ": no text";
+  }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<COLORREF> pixels_;
+};
+
+class Win32ToolkitTest : public ::testing::Test {
+ protected:
+  HWND Form(FormId form) { return ToHwnd(toolkit_.Handle(form)); }
+  HWND Control(FormId form, std::string_view name) {
+    return ToHwnd(toolkit_.ControlHandle(form, name));
+  }
+  // The cursor the system shows over a child, asked as it asks: WM_SETCURSOR to the child,
+  // which passes it to its parent first.
+  HCURSOR CursorOver(HWND window) {
+    ::SetCursor(nullptr);
+    ::SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return ::GetCursor();
+  }
+
+  Win32Toolkit toolkit_;
+};
+
+TEST_F(Win32ToolkitTest, PlacesBorderlessWindowsAndTheirControlsAtTheLayoutRectangles) {
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+  ::ReleaseDC(nullptr, screen);
+  if (dpi != 96)
+    GTEST_SKIP() << "the screen is at " << dpi << " dpi";
+
+  for (FormId id : {FormId::kForm1, FormId::kForm2, FormId::kForm3}) {
+    const FormLayout& layout = LayoutOf(id);
+    toolkit_.Load(id);
+    HWND form = Form(id);
+    ASSERT_TRUE(form) << layout.name;
+
+    RECT window, client;
+    ::GetWindowRect(form, &window);
+    ::GetClientRect(form, &client);
+    EXPECT_EQ(Describe(window), Describe(PixelsAt(96, layout.rect))) << layout.name;
+    EXPECT_EQ(client.right, window.right - window.left) << layout.name << ": has a frame";
+    EXPECT_EQ(client.bottom, window.bottom - window.top) << layout.name << ": has a frame";
+    const LONG_PTR style = ::GetWindowLongPtrA(form, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP) << layout.name;
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX)) << layout.name;
+    EXPECT_FALSE(::IsWindowVisible(form)) << layout.name << ": Load must not show";
+
+    for (const ControlLayout& control : layout.controls) {
+      if (control.kind != ControlKind::kLabel && control.kind != ControlKind::kTextBox)
+        continue;
+      HWND child = Control(id, control.name);
+      ASSERT_TRUE(child) << layout.name << "." << control.name;
+      EXPECT_EQ(Describe(PlacedOn(form, child)), Describe(PixelsAt(96, control.rect)))
+          << layout.name << "." << control.name;
+    }
+  }
+  EXPECT_TRUE(::GetWindowLongPtrA(Form(FormId::kForm2), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+}
+
+TEST_F(Win32ToolkitTest, LaysItselfOutAgainOnAMonitorOfAnotherDpi) {
+  toolkit_.Load(FormId::kForm3);
+  HWND form = Form(FormId::kForm3);
+  RECT suggested = PixelsAt(192, LayoutOf(FormId::kForm3).rect);
+  ::SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+
+  RECT window;
+  ::GetWindowRect(form, &window);
+  EXPECT_EQ(Describe(window), Describe(suggested));
+  HWND label = Control(FormId::kForm3, "Label8");
+  EXPECT_EQ(Describe(PlacedOn(form, label)),
+            Describe(PixelsAt(192, LayoutOf(FormId::kForm3).Find("Label8")->rect)));
+  LOGFONTA font{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+  EXPECT_EQ(font.lfHeight, -21) << "8 points at 192 dpi, 21.3 pixels";
+}
+
+TEST_F(Win32ToolkitTest, PaintsLabelsAndTextBoxesRedOnBlackAndLinesInTheirColours) {
+  toolkit_.Load(FormId::kForm1);
+  toolkit_.Load(FormId::kForm2);
+  Rendering(Control(FormId::kForm2, "Label6")).ExpectRedOnBlack("Form2.Label6");
+  Rendering(Control(FormId::kForm2, "text1")).ExpectRedOnBlack("Form2.text1");
+  Rendering(Control(FormId::kForm1, "Label2")).ExpectRedOnBlack("Form1.Label2");
+
+  // Line1 runs down x = 360 twips; Line12 is a single pixel at (1770, 1815) twips.
+  const Rendering form1(Form(FormId::kForm1));
+  EXPECT_EQ(form1.At(360 / 15, 300 / 15), RGB(0, 0, 255));
+  EXPECT_EQ(form1.At(360 / 15 - 1, 300 / 15), RGB(0, 0, 0));
+  const Rendering form2(Form(FormId::kForm2));
+  EXPECT_EQ(form2.At(1770 / 15, 1830 / 15), ::GetSysColor(COLOR_WINDOWTEXT));
+}
+
+TEST_F(Win32ToolkitTest, ShowsTheUpArrowWhereTheLayoutSaysAndTheUsualCursorsElsewhere) {
+  toolkit_.Load(FormId::kForm2);
+  toolkit_.Load(FormId::kForm3);
+  const HCURSOR upArrow = ::LoadCursor(nullptr, IDC_UPARROW);
+  const HCURSOR arrow = ::LoadCursor(nullptr, IDC_ARROW);
+  EXPECT_EQ(CursorOver(Form(FormId::kForm2)), upArrow);
+  for (const char* label : {"Label1", "Label2", "Label5"}) {
+    EXPECT_EQ(CursorOver(Control(FormId::kForm2, label)), upArrow) << label;
+  }
+  EXPECT_EQ(CursorOver(Control(FormId::kForm2, "Label7")), arrow);
+  EXPECT_EQ(CursorOver(Control(FormId::kForm2, "text1")), ::LoadCursor(nullptr, IDC_IBEAM));
+  EXPECT_EQ(CursorOver(Form(FormId::kForm3)), arrow);
+}
+
+TEST_F(Win32ToolkitTest, TimersFireOnlyWhileEnabledWithAnInterval) {
+  int idleTicks = 0;
+  int clockTicks = 0;
+  toolkit_.OnTimer(FormId::kForm2, "Timer1", [&] { ++idleTicks; });
+  toolkit_.OnTimer(FormId::kForm2, "Timer2", [&] { ++clockTicks; });
+  toolkit_.Load(FormId::kForm2);  // hidden: its timers run all the same
+
+  PumpFor(250);
+  EXPECT_GE(clockTicks, 2) << "the clock timer runs from creation";
+  EXPECT_EQ(idleTicks, 0) << "an interval of 0 never fires";
+
+  toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 20);
+  PumpFor(150);
+  EXPECT_GE(idleTicks, 2);
+
+  toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", false);
+  idleTicks = 0;
+  PumpFor(100);
+  EXPECT_EQ(idleTicks, 0) << "disabled";
+
+  toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", true);
+  PumpFor(100);
+  EXPECT_GE(idleTicks, 1) << "enabled again with its interval kept";
+
+  toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 0);
+  idleTicks = 0;
+  PumpFor(100);
+  EXPECT_EQ(idleTicks, 0) << "interval back to 0";
+}
+
+TEST_F(Win32ToolkitTest, LoadRunsOnceBeforeTheFirstShowAndShowFocusesTheTextBox) {
+  int loads = 0;
+  bool visibleDuringLoad = true;
+  toolkit_.OnFormEvent(FormId::kForm1, FormEvent::kLoad, [&] {
+    ++loads;
+    visibleDuringLoad = toolkit_.IsVisible(FormId::kForm1);
+  });
+
+  toolkit_.Show(FormId::kForm1);
+  EXPECT_EQ(loads, 1);
+  EXPECT_FALSE(visibleDuringLoad);
+  EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
+  HWND textBox = Control(FormId::kForm1, "Text1");
+  EXPECT_EQ(::GetFocus(), textBox);
+
+  ::SetWindowTextA(textBox, "Vrel");
+  toolkit_.Hide(FormId::kForm1);
+  EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm1));
+  toolkit_.Show(FormId::kForm1);
+  EXPECT_EQ(loads, 1);
+  EXPECT_EQ(toolkit_.Text(FormId::kForm1, "Text1"), "Vrel");
+  EXPECT_EQ(::GetFocus(), textBox);
+}
+
+TEST_F(Win32ToolkitTest, SystemCloseRunsUnloadAndLeavesTheWindowToTheHandler) {
+  int unloads = 0;
+  toolkit_.OnFormEvent(FormId::kForm3, FormEvent::kUnload, [&] { ++unloads; });
+  toolkit_.Show(FormId::kForm3);
+  HWND form = Form(FormId::kForm3);
+
+  ::SendMessageA(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(unloads, 1);
+  // Alt+F4 arrives as the close command, even on a window without a system menu.
+  ::SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(unloads, 2);
+  EXPECT_TRUE(::IsWindow(form));
+  EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm3));
+}
+
+// Real mouse input, so the system's hit testing decides which window a press reaches.
+TEST_F(Win32ToolkitTest, PressesOnLabelsClickThemAndOnlyPressesOnTheBackgroundRunMouseDown) {
+  int mouseDowns = 0;
+  int clicks = 0;
+  toolkit_.OnFormEvent(FormId::kForm3, FormEvent::kMouseDown, [&] { ++mouseDowns; });
+  toolkit_.OnClick(FormId::kForm3, "Label9", [&] { ++clicks; });
+  toolkit_.Show(FormId::kForm3);
+  PumpFor(50);
+
+  RECT exit;
+  ::GetWindowRect(Control(FormId::kForm3, "Label9"), &exit);
+  const auto press = [](POINT at, DWORD down, DWORD up) {
+    ::SetCursorPos(at.x, at.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = down;
+    inputs[1].mi.dwFlags = up;
+    ::SendInput(2, inputs, sizeof(INPUT));
+    PumpFor(100);
+  };
+  press({exit.left + 5, exit.top + 5}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(mouseDowns, 0) << "a press on a label must not start a drag";
+
+  RECT form;
+  ::GetWindowRect(Form(FormId::kForm3), &form);
+  const POINT background{form.left + 2, form.bottom - 2};
+  press(background, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  press(background, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(mouseDowns, 2);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Win32ToolkitTest, TextCrossesToAndFromWindowsAsWindows1252) {
+  toolkit_.Load(FormId::kForm2);
+  EXPECT_EQ(WindowTextBytes(Form(FormId::kForm2)), "Velto Idler by: Vrel");
+
+  toolkit_.SetCaption(FormId::kForm2, "Label8", kMarksUtf8);
+  EXPECT_EQ(WindowTextBytes(Control(FormId::kForm2, "Label8")), kMarksHostBytes);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), kMarksUtf8);
+
+  // What the user types arrives as the 8-bit bytes and is read back as UTF-8.
+  ::SetWindowTextA(Control(FormId::kForm2, "text1"), kMarksHostBytes);
+  EXPECT_EQ(toolkit_.Text(FormId::kForm2, "text1"), kMarksUtf8);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label6"), "    Velto Idle By: Vrel");
+
+  const std::string time = toolkit_.TimeOfDayText();
+  EXPECT_NE(time.find(':'), std::string::npos) << time;
+  EXPECT_EQ(time.find('\0'), std::string::npos) << "the terminating null is not text";
+}
+
+// What a message box showed, read by another thread while the box is up, which then
+// answers it. The box is the user-interface thread's active window.
+struct SeenBox {
+  std::string title;
+  std::vector<std::string> texts;
+  HWND owner = nullptr;
+};
+
+SeenBox CloseNextMessageBox(DWORD uiThread) {
+  SeenBox seen;
+  for (int attempt = 0; attempt < 500; ++attempt, ::Sleep(10)) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    char name[16] = {};
+    if (!::GetGUIThreadInfo(uiThread, &info) || !info.hwndActive)
+      continue;
+    if (::GetClassNameA(info.hwndActive, name, sizeof name) && std::string(name) == "#32770") {
+      HWND box = info.hwndActive;
+      seen.title = WindowTextBytes(box);
+      seen.owner = ::GetWindow(box, GW_OWNER);
+      for (HWND child = ::GetWindow(box, GW_CHILD); child;
+           child = ::GetWindow(child, GW_HWNDNEXT)) {
+        seen.texts.push_back(WindowTextBytes(child));
+      }
+      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+      break;
+    }
+  }
+  return seen;
+}
+
+TEST_F(Win32ToolkitTest, MessageBoxBelongsToTheFrontWindowAndCarriesHostBytes) {
+  toolkit_.Show(FormId::kForm2);
+  SeenBox seen;
+  std::thread closer(
+      [&seen, uiThread = ::GetCurrentThreadId()] { seen = CloseNextMessageBox(uiThread); });
+  toolkit_.ShowMessageBox(kMarksUtf8, std::string("Velto ") + kMarksUtf8);
+  closer.join();
+
+  EXPECT_EQ(seen.title, std::string("Velto ") + kMarksHostBytes);
+  EXPECT_THAT(seen.texts, Contains(std::string(kMarksHostBytes)));
+  EXPECT_EQ(seen.owner, Form(FormId::kForm2));
+}
+
+}  // namespace
+}  // namespace velto::ui
