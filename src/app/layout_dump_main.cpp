@@ -3,6 +3,7 @@
 // as a user would, without a second copy of the layout tables.
 
 #include <cstdio>
+#include <string>
 
 #include "ui/form_layout.h"
 

@@ -1,0 +1,155 @@
+# Drives velto-idler.exe and standin-host.exe under Wine on a virtual display, with
+# real X input, and reads what the stand-in host received from its log.
+# Sourced by the scenario scripts and by scripts/run. Needs: APP_DIR (the folder with
+# both programs), REPO_ROOT.
+
+source "$REPO_ROOT/scripts/wine-env.sh"
+
+E2E_WORK=${E2E_WORK:-$(mktemp -d /tmp/velto-e2e.XXXXXX)}
+HOST_LOG="$E2E_WORK/host.log"
+LAYOUT="$E2E_WORK/layout.txt"
+STANDIN_PID=""
+IDLER_PID=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- host log:" >&2
+  cat "$HOST_LOG" >&2 2>/dev/null || true
+  screenshot failure
+  exit 1
+}
+
+screenshot() {
+  import -window root "$E2E_WORK/$1.png" 2>/dev/null && echo "screenshot: $E2E_WORK/$1.png" >&2
+}
+
+e2e_stop() {
+  [ -n "$IDLER_PID" ] && kill "$IDLER_PID" 2>/dev/null
+  [ -n "$STANDIN_PID" ] && kill "$STANDIN_PID" 2>/dev/null
+  wine_env_stop
+}
+
+# Waits until `condition` (a command) succeeds, for at most $1 seconds.
+wait_until() {
+  local seconds=$1
+  shift
+  local deadline=$(($(date +%s%N) + seconds * 1000000000))
+  until "$@"; do
+    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# --- the stand-in host's log ---
+
+count_records() { grep -c " $1 " "$HOST_LOG" 2>/dev/null || true; }
+has_records() { [ "$(count_records "$1")" -ge "$2" ]; }
+# Waits for the log to hold at least $2 records of kind $1 (CHAT, KEYWORD, IM).
+wait_for_records() {
+  wait_until "${3:-30}" has_records "$1" "$2" || fail "expected $2 $1 records within ${3:-30} s"
+}
+# The text of the n-th (1-based) record of a kind, as bytes.
+record_text() { grep -a " $1 " "$HOST_LOG" | sed -n "${2}p" | cut -d' ' -f3-; }
+record_time() { grep -a " $1 " "$HOST_LOG" | sed -n "${2}p" | cut -d' ' -f1; }
+
+# Compares the n-th record of a kind with the expected bytes (given as printf format).
+expect_record() {
+  local kind=$1 n=$2 expected
+  expected=$(printf "$3")
+  local actual
+  actual=$(record_text "$kind" "$n")
+  [ "$actual" = "$expected" ] || fail "$kind record $n: expected [$(printf %q "$expected")] got [$(printf %q "$actual")]"
+}
+
+# The gap between two records in seconds lies within [low, high].
+expect_gap() {
+  local t1 t2
+  t1=$(record_time "$1" "$2")
+  t2=$(record_time "$1" "$3")
+  awk -v a="$t1" -v b="$t2" -v lo="$4" -v hi="$5" 'BEGIN { d = b - a; exit !(d >= lo && d <= hi) }' ||
+    fail "gap between $1 records $2 and $3 is $t1 -> $t2, expected $4..$5 s"
+}
+
+# --- the programs ---
+
+start_standin() {
+  : >"$HOST_LOG"
+  "$WINE" "$APP_DIR/standin-host.exe" --log="$(winepath_of "$HOST_LOG")" "$@" >/dev/null 2>&1 &
+  STANDIN_PID=$!
+  wait_until 90 window_exists "America Online" || fail "the stand-in host did not come up"
+}
+
+start_idler() {
+  "$WINE" "$APP_DIR/velto-idler.exe" >/dev/null 2>&1 &
+  IDLER_PID=$!
+}
+
+idler_running() { kill -0 "$IDLER_PID" 2>/dev/null && pgrep -f velto-idler.exe >/dev/null; }
+idler_gone() { ! pgrep -f velto-idler.exe >/dev/null; }
+
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+window_exists() { xdotool search --name "^$1\$" >/dev/null 2>&1; }
+
+# --- the user ---
+
+load_layout() {
+  "$WINE" "$APP_DIR/velto-layout.exe" 2>/dev/null | tr -d '\r' >"$LAYOUT"
+  [ -s "$LAYOUT" ] || fail "no layout"
+}
+
+# The centre of a window's control, in screen pixels.
+control_centre() {
+  awk -v f="$1" -v c="$2" '$1 == f && $2 == c { print int($3 + $5 / 2), int($4 + $6 / 2) }' "$LAYOUT"
+}
+
+click() {
+  local xy
+  xy=$(control_centre "$1" "$2")
+  [ -n "$xy" ] || fail "no control $1 $2"
+  # shellcheck disable=SC2086
+  xdotool mousemove $xy click 1
+}
+
+# Clicks into a text box, empties it and types the text.
+type_into() {
+  click "$1" "$2"
+  xdotool key --delay 20 End
+  for _ in $(seq 40); do xdotool key BackSpace; done
+  [ -z "$3" ] || xdotool type --delay 30 "$3"
+}
+
+# The start-up box has no text and an OK button; Enter confirms it.
+confirm_startup_box() {
+  wait_until 90 window_exists "Velto idle" || fail "no start-up box"
+  xdotool search --name "^Velto idle\$" windowfocus --sync 2>/dev/null || true
+  xdotool key Return
+  wait_until 10 bash -c "! xdotool search --name '^Velto idle\$' >/dev/null 2>&1" ||
+    fail "the start-up box did not close"
+}
+
+# Whether the program's window is on the screen at its stored place and size.
+form_visible() {
+  local want
+  want=$(awk -v f="$1" '$1 == f && $2 == "-" { print $3 "," $4 " " $5 "x" $6 }' "$LAYOUT")
+  local w
+  for w in $(xdotool search --onlyvisible --class velto-idler.exe 2>/dev/null); do
+    local geometry
+    geometry=$(xdotool getwindowgeometry "$w" | awk '/Position/ { p = $2 } /Geometry/ { g = $2 } END { print p " " g }')
+    [ "$geometry" = "$want" ] && return 0
+  done
+  return 1
+}
+wait_for_form() { wait_until "${2:-20}" form_visible "$1" || fail "$1 did not show"; }
+wait_for_form_gone() { wait_until "${2:-20}" bash -c "! $(declare -f form_visible); LAYOUT=$LAYOUT form_visible $1" || fail "$1 did not hide"; }
+
+# Start-up as a user goes through it: the box, then the handle.
+start_up_with_handle() {
+  start_idler
+  confirm_startup_box
+  wait_for_form Form1
+  type_into Form1 Text1 "$1"
+  sleep 0.5
+  click Form1 Label2
+  wait_for_form Form2
+}
