@@ -1,0 +1,11 @@
+# standin-host.exe: the stand-in host's model over real Win32 windows.
+
+add_library(velto_standin_win32 STATIC
+  ${PROJECT_SOURCE_DIR}/src/standin/win32_host_classes.cpp
+  ${PROJECT_SOURCE_DIR}/src/standin/win32_host_layout.cpp
+  ${PROJECT_SOURCE_DIR}/src/standin/win32_host_windows.cpp
+  ${PROJECT_SOURCE_DIR}/src/standin/win32_transcript_view.cpp)
+target_link_libraries(velto_standin_win32 PUBLIC velto_standin user32 gdi32)
+
+add_executable(standin-host WIN32 ${CMAKE_CURRENT_LIST_DIR}/win32_standin_host_main.cpp)
+target_link_libraries(standin-host PRIVATE velto_standin_win32 shell32)

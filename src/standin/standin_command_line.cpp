@@ -1,0 +1,56 @@
+#include "standin/standin_command_line.h"
+
+#include <optional>
+#include <string_view>
+
+namespace velto::standin {
+namespace {
+
+std::optional<std::string> ValueOf(std::string_view argument, std::string_view option) {
+  if (argument.substr(0, option.size()) != option)
+    return std::nullopt;
+  return std::string(argument.substr(option.size()));
+}
+
+std::optional<InstantMessageAnswer> AnswerNamed(const std::string& name) {
+  if (name == "close")
+    return InstantMessageAnswer::kCloseWindow;
+  if (name == "box")
+    return InstantMessageAnswer::kMessageBox;
+  if (name == "never")
+    return InstantMessageAnswer::kNeverOpen;
+  if (name == "silent")
+    return InstantMessageAnswer::kNeverAnswer;
+  return std::nullopt;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& arguments) {
+  ParsedCommandLine parsed;
+  StandinSettings& settings = parsed.settings;
+  for (const std::string& argument : arguments) {
+    if (const auto answer = ValueOf(argument, "--im=")) {
+      const auto chosen = AnswerNamed(*answer);
+      if (!chosen) {
+        parsed.error = "unknown instant-message answer: " + *answer;
+        return parsed;
+      }
+      settings.options.instantMessageAnswer = *chosen;
+    } else if (const auto name = ValueOf(argument, "--name=")) {
+      settings.options.screenName = *name;
+    } else if (const auto room = ValueOf(argument, "--room=")) {
+      settings.options.roomName = *room;
+    } else if (const auto path = ValueOf(argument, "--log=")) {
+      settings.logPath = *path;
+    } else if (argument == "--echo") {
+      settings.echo = true;
+    } else {
+      parsed.error = "unknown argument: " + argument;
+      return parsed;
+    }
+  }
+  return parsed;
+}
+
+}  // namespace velto::standin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "standin/standin_host.h"
+
+namespace velto::standin {
+
+// What standin-host.exe is asked to do.
+struct StandinSettings {
+  StandinOptions options;
+  std::string logPath;  // UTF-8; empty: no log
+  bool echo = false;    // the log's records also go to standard output
+};
+
+struct ParsedCommandLine {
+  StandinSettings settings;
+  std::string error;  // empty when every argument was understood
+};
+
+inline constexpr const char* kStandinUsage =
+    "usage: standin-host [--im=close|box|never|silent] [--name=<screen name>]\n"
+    "                    [--room=<room name>] [--log=<path>] [--echo]\n";
+
+// Reads the arguments after the program's name (UTF-8).
+ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace velto::standin

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "standin/host_windows.h"
+
+namespace velto::standin {
+
+// The host's windows as real Win32 windows: the frame a real MDI frame (DefFrameProc),
+// "MDIClient" the system's MDI client, "AOL Child" real MDI children (DefMDIChildProc),
+// the controls real edit, button, list-box and static controls under the host's class
+// names, the keyword box the system's own "Edit", the toolbars plain windows of ours.
+
+// Registers the host's window classes for the process; registering again is harmless.
+void RegisterHostClasses();
+
+// Makes one of the host's windows. Its reaction hears the messages the host reacts to
+// (text, characters, keys, clicks, close), after the window's own handling of them.
+HWND CreateHostWindow(HWND parent, std::string_view className, const std::string& captionBytes,
+                      Reaction reaction, int controlId);
+
+bool IsMdiClient(HWND window);
+
+}  // namespace velto::standin

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace velto::standin {
+
+struct Place {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Where the host's frame opens: at the right of the screen, clear of the idler's own
+// windows, which sit at the left.
+Place FramePlace();
+
+// Where a host child window opens inside the MDI client, by the kind its caption names.
+Place HostChildPlace(const std::string& captionBytes);
+
+// Puts the children of one of the host's windows in place for its current size: the
+// toolbar chain and the MDI client in the frame, the controls of a chat room or of an
+// instant-message window. Other windows are left alone.
+void LayOutHostWindow(HWND window);
+
+// Paints the host's own windows that are not controls: the toolbars, the keyword box's
+// frame, and the caption of a host child window that has no controls (the welcome window).
+void PaintHostWindow(HWND window);
+
+}  // namespace velto::standin

@@ -1,0 +1,153 @@
+#include "standin/win32_host_windows.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/host_text.h"
+#include "standin/win32_host_classes.h"
+#include "standin/win32_host_layout.h"
+
+namespace velto::standin {
+namespace {
+
+constexpr char kEventsClass[] = "VeltoStandinEvents";
+constexpr char kMessageBoxCaption[] = "America Online";
+constexpr UINT kShowMessageBoxMessage = WM_APP + 1;
+
+HWND ToHwnd(WindowHandle window) {
+  return static_cast<HWND>(ULongToHandle(window.value()));
+}
+WindowHandle FromHwnd(HWND hwnd) {
+  return WindowHandle{HandleToULong(hwnd)};
+}
+HINSTANCE Module() {
+  return ::GetModuleHandleA(nullptr);
+}
+
+}  // namespace
+
+// The message-only window that runs timers and posted work on the host's thread.
+struct Win32HostEvents {
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* owner = reinterpret_cast<Win32HostWindows*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (owner && message == WM_TIMER) {
+      owner->RunAction(wParam);
+      return 0;
+    }
+    if (owner && message == kShowMessageBoxMessage) {
+      owner->ShowPendingBox(wParam);
+      return 0;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+};
+
+Win32HostWindows::Win32HostWindows() {
+  static const bool registered = (RegisterHostClasses(), true);
+  (void)registered;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = Win32HostEvents::Proc;
+  wc.hInstance = Module();
+  wc.lpszClassName = kEventsClass;
+  ::RegisterClassExA(&wc);
+  HWND events = ::CreateWindowExA(0, kEventsClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  Module(), nullptr);
+  ::SetWindowLongPtrA(events, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  events_ = FromHwnd(events);
+}
+
+Win32HostWindows::~Win32HostWindows() {
+  for (WindowHandle window : topLevel_) Destroy(window);
+  ::DestroyWindow(ToHwnd(events_));
+}
+
+WindowHandle Win32HostWindows::Create(WindowHandle parent, std::string_view className,
+                                      std::string_view captionUtf8, Reaction reaction) {
+  HWND parentHwnd = ToHwnd(parent);
+  const int controlId = static_cast<int>(nextId_++);
+  HWND hwnd = CreateHostWindow(parentHwnd, className, host::ToHostBytes(captionUtf8),
+                               std::move(reaction), controlId);
+  if (!hwnd)
+    return host::kNoWindow;
+  if (parentHwnd) {
+    LayOutHostWindow(parentHwnd);
+  } else {
+    topLevel_.push_back(FromHwnd(hwnd));
+  }
+  return FromHwnd(hwnd);
+}
+
+void Win32HostWindows::Destroy(WindowHandle window) {
+  HWND hwnd = ToHwnd(window);
+  if (!window || !::IsWindow(hwnd))
+    return;
+  HWND parent = ::GetParent(hwnd);
+  // An MDI child leaves through its MDI client, which keeps its own list of children.
+  if (parent && IsMdiClient(parent)) {
+    ::SendMessageA(parent, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd), 0);
+  } else {
+    ::DestroyWindow(hwnd);
+  }
+}
+
+bool Win32HostWindows::Exists(WindowHandle window) {
+  return window && ::IsWindow(ToHwnd(window)) != FALSE;
+}
+
+std::string Win32HostWindows::TextBytes(WindowHandle window) {
+  if (!Exists(window))
+    return {};
+  HWND hwnd = ToHwnd(window);
+  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
+  const int copied = ::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+  return text;
+}
+
+void Win32HostWindows::SetTextBytes(WindowHandle window, const std::string& bytes) {
+  if (Exists(window))
+    ::SetWindowTextA(ToHwnd(window), bytes.c_str());
+}
+
+void Win32HostWindows::Later(double seconds, std::function<void()> action) {
+  const std::uintptr_t id = nextId_++;
+  actions_[id] = std::move(action);
+  const double milliseconds = std::ceil(std::max(0.0, seconds) * 1000.0);
+  ::SetTimer(ToHwnd(events_), id,
+             std::max<UINT>(USER_TIMER_MINIMUM, static_cast<UINT>(milliseconds)), nullptr);
+}
+
+double Win32HostWindows::Now() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+}
+
+void Win32HostWindows::ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
+                                      std::function<void()> closed) {
+  const std::uintptr_t id = nextId_++;
+  boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), std::move(closed)};
+  ::PostMessageA(ToHwnd(events_), kShowMessageBoxMessage, id, 0);
+}
+
+void Win32HostWindows::RunAction(std::uintptr_t id) {
+  ::KillTimer(ToHwnd(events_), id);
+  auto pending = actions_.extract(id);
+  if (pending)
+    pending.mapped()();
+}
+
+void Win32HostWindows::ShowPendingBox(std::uintptr_t id) {
+  auto pending = boxes_.extract(id);
+  if (!pending)
+    return;
+  PendingBox& box = pending.mapped();
+  // Modal: the box runs its own message loop, in which the host's other windows and
+  // timers go on working, until its button is pressed.
+  ::MessageBoxA(ToHwnd(box.owner), box.textBytes.c_str(), kMessageBoxCaption, MB_OK);
+  if (box.closed)
+    box.closed();
+}
+
+}  // namespace velto::standin

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "standin/host_windows.h"
+
+namespace velto::standin {
+
+// The stand-in host's windows as real windows of the calling thread, which must run a
+// message loop: the frame is a real MDI frame with a real MDI client, the host child
+// windows are real MDI children, and the host's controls are real edit, button,
+// list-box and static controls superclassed under the host's class names (the keyword
+// box is a plain "Edit"). A window's reaction runs after the control's own handling,
+// for the messages the host reacts to (text, characters, keys, clicks, close).
+// Destroying the frame ends the thread's message loop.
+class Win32HostWindows : public HostWindows {
+ public:
+  Win32HostWindows();
+  ~Win32HostWindows() override;
+  Win32HostWindows(const Win32HostWindows&) = delete;
+  Win32HostWindows& operator=(const Win32HostWindows&) = delete;
+
+  WindowHandle Create(WindowHandle parent, std::string_view className, std::string_view captionUtf8,
+                      Reaction reaction = {}) override;
+  void Destroy(WindowHandle window) override;
+  bool Exists(WindowHandle window) override;
+  std::string TextBytes(WindowHandle window) override;
+  void SetTextBytes(WindowHandle window, const std::string& bytes) override;
+  void Later(double seconds, std::function<void()> action) override;
+  double Now() override;
+  // A real MessageBoxA, shown from a posted message so that whatever caused it (a
+  // click sent by another program) returns first.
+  void ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
+                      std::function<void()> closed) override;
+
+ private:
+  friend struct Win32HostEvents;
+  struct PendingBox {
+    WindowHandle owner;
+    std::string textBytes;
+    std::function<void()> closed;
+  };
+  void RunAction(std::uintptr_t id);
+  void ShowPendingBox(std::uintptr_t id);
+
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  WindowHandle events_;  // a message-only window for timers and posted work
+  std::uintptr_t nextId_ = 1;
+  std::map<std::uintptr_t, std::function<void()>> actions_;
+  std::map<std::uintptr_t, PendingBox> boxes_;
+  std::vector<WindowHandle> topLevel_;
+};
+
+}  // namespace velto::standin
