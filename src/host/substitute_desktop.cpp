@@ -120,6 +120,13 @@ std::intptr_t SubstituteDesktop::DefaultHandling(WindowHandle window, const Mess
   }
   if (message.message == WM_GETTEXTLENGTH)
     return static_cast<std::intptr_t>(caption.size());
+  if (message.message == WM_GETTEXT && message.buffer) {
+    // wParam is the room in the caller's buffer, the NUL included.
+    const std::size_t room = std::min<std::size_t>(message.wParam, message.buffer->size);
+    const std::string_view copied = std::string_view(caption).substr(0, room > 0 ? room - 1 : 0);
+    message.buffer->text = FromHostBytes(copied);
+    return static_cast<std::intptr_t>(copied.size());
+  }
   return 0;
 }
 
@@ -402,16 +409,29 @@ std::string SubstituteDesktop::GetMenuStringA(MenuHandle menu, std::uint32_t ite
     if (item < items.size())
       found = &items[item];
   } else {
-    for (const MenuItem& entry : items) {
-      if (!entry.submenu && entry.id == item) {
-        found = &entry;
-        break;
-      }
-    }
+    found = FindMenuCommand(menu, item);
   }
   if (!found)
     return {};
   return FromHostBytes(std::string_view(found->textBytes).substr(0, size - 1));
+}
+
+// As user32 does, a search by command looks into the menus an entry opens before it
+// looks at the entries after that one.
+const SubstituteDesktop::MenuItem* SubstituteDesktop::FindMenuCommand(MenuHandle menu,
+                                                                      std::uint32_t command) const {
+  auto it = menus_.find(menu.value);
+  if (it == menus_.end())
+    return nullptr;
+  for (const MenuItem& entry : it->second) {
+    if (entry.submenu) {
+      if (const MenuItem* found = FindMenuCommand(entry.submenu, command))
+        return found;
+    } else if (entry.id == command) {
+      return &entry;
+    }
+  }
+  return nullptr;
 }
 
 Point SubstituteDesktop::GetCursorPos() {

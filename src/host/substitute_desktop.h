@@ -178,6 +178,7 @@ class SubstituteDesktop : public Platform {
   };
 
   const Window* Find(WindowHandle window) const;
+  const MenuItem* FindMenuCommand(MenuHandle menu, std::uint32_t command) const;
   std::vector<WindowHandle>& SiblingsOf(WindowHandle parent);
   std::intptr_t Deliver(WindowHandle window, Delivery how, const Message& message);
   bool HasDueEvent() const;

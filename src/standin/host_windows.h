@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/window_handle.h"
 
@@ -23,6 +24,20 @@ struct HostMessage {
 // (keeping its text) happens whether or not a reaction is given.
 using Reaction = std::function<void(WindowHandle self, const HostMessage&)>;
 
+// An entry of a menu: a command, or (with entries of its own) a further menu. An entry
+// with no text and no command is a separator.
+struct MenuEntry {
+  std::string textUtf8;
+  std::uint32_t command = 0;
+  std::vector<MenuEntry> entries;
+};
+
+// An item of a list box, with the 32-bit value the host keeps beside it (LB_GETITEMDATA).
+struct ListItem {
+  std::string textUtf8;
+  std::uint32_t data = 0;
+};
+
 // The tiny window-creation interface the stand-in host is written over: windows on the
 // substitute desktop in tests, real Win32 windows in standin-host.exe.
 class HostWindows {
@@ -41,6 +56,33 @@ class HostWindows {
   // The host's "America Online" message box; `closed` runs once it is confirmed.
   virtual void ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
                               std::function<void()> closed) = 0;
+
+  // The following have a body that does nothing (or the least), for windows that do
+  // not offer them yet; the stand-in host still runs there, without the feature.
+
+  // Gives a top-level window a menu bar: each entry of `bar` a drop-down menu. The
+  // window's reaction hears WM_COMMAND with an entry's command when it is run.
+  virtual void SetMenuBar(WindowHandle /*window*/, const std::vector<MenuEntry>& /*bar*/) {}
+  // Shows a popup menu ("#32768", top level) as a click on a toolbar icon opens it. It
+  // is driven by the keys posted to it: down, up, right (opens a further menu), return
+  // (runs the entry: `chosen` gets its command) and escape (closes it, nothing chosen).
+  virtual void ShowPopupMenu(WindowHandle /*owner*/, const std::vector<MenuEntry>& /*entries*/,
+                             std::function<void(std::uint32_t command)> /*chosen*/) {}
+  // Replaces the items of a list box, which then answers LB_GETCOUNT, LB_GETTEXTLEN,
+  // LB_GETTEXT and LB_GETITEMDATA from them, and keeps the item LB_SETCURSEL selects.
+  virtual void SetListItems(WindowHandle /*list*/, std::vector<ListItem> /*items*/) {}
+  // The item last selected in a list box; -1 for none.
+  virtual int SelectedListItem(WindowHandle /*list*/) { return -1; }
+  // Copies bytes into the host's memory, where another program may read them, and
+  // gives their address; 0 where the host has no such memory.
+  virtual std::uint32_t PlaceInMemory(const std::string& /*bytes*/) { return 0; }
+  // A check box, ticked or not to begin with: BM_GETCHECK answers its state; a click
+  // (button down, then up) or BM_SETCHECK changes it, and `changed` hears of each change.
+  virtual WindowHandle CreateCheckBox(WindowHandle parent, std::string_view className,
+                                      std::string_view captionUtf8, bool /*checked*/,
+                                      std::function<void(bool checked)> /*changed*/) {
+    return Create(parent, className, captionUtf8);
+  }
 };
 
 }  // namespace velto::standin

@@ -14,7 +14,8 @@ constexpr std::string_view kInstantMessageLink = "aol://9293:";
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
+  if (first == std::string::npos)
+    return {};
   const std::size_t last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
 }
@@ -26,14 +27,27 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
 }  // namespace
 
 StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
-    : windows_(windows), options_(std::move(options)) {
-  frame_ = windows_.Create(host::kNoWindow, cls::kFrame, "America Online");
+    : windows_(windows),
+      options_(std::move(options)),
+      menus_(windows_,
+             [this](const std::string& entry) {
+               Record(Received::Kind::kMenuCommand, host::ToHostBytes(entry));
+             }),
+      people_(windows_, options_.screenName),
+      conversations_(windows_, options_.screenName, [this](std::string bytes, std::string to) {
+        Record(Received::Kind::kInstantMessage, std::move(bytes), std::move(to));
+      }) {
+  frame_ =
+      windows_.Create(host::kNoWindow, cls::kFrame, "America Online",
+                      [this](WindowHandle, const HostMessage& m) { menus_.OnFrameMessage(m); });
+  menus_.AttachMenuBar(frame_);
   const WindowHandle toolbar = windows_.Create(frame_, cls::kToolbar, "");
   const WindowHandle inner = windows_.Create(toolbar, cls::kInnerToolbar, "");
   const WindowHandle combo = windows_.Create(inner, cls::kComboBox, "");
-  keywordBox_ = windows_.Create(combo, cls::kEdit, "", [this](WindowHandle self, const HostMessage& m) {
-    OnKeywordBox(self, m);
-  });
+  keywordBox_ =
+      windows_.Create(combo, cls::kEdit, "",
+                      [this](WindowHandle self, const HostMessage& m) { OnKeywordBox(self, m); });
+  menus_.AddToolbarIcons(inner);
   mdi_ = windows_.Create(frame_, cls::kMdiClient, "");
   welcome_ = windows_.Create(mdi_, cls::kChild, "Welcome, " + options_.screenName + "!");
   chatRoom_ = OpenChatRoom(options_.roomName);
@@ -42,10 +56,9 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
 WindowHandle StandinHost::OpenChatRoom(const std::string& name) {
   const WindowHandle room = windows_.Create(mdi_, cls::kChild, name);
   windows_.Create(room, cls::kRichText, "");  // the transcript
-  windows_.Create(room, cls::kRichText, "", [this](WindowHandle self, const HostMessage& m) {
-    OnChatInput(self, m);
-  });
-  windows_.Create(room, cls::kListBox, "");
+  windows_.Create(room, cls::kRichText, "",
+                  [this](WindowHandle self, const HostMessage& m) { OnChatInput(self, m); });
+  people_.CreateList(room, mdi_);
   windows_.Create(room, cls::kIcon, "");
   windows_.Create(room, cls::kStatic, "");
   return room;
@@ -54,7 +67,8 @@ WindowHandle StandinHost::OpenChatRoom(const std::string& name) {
 std::vector<std::string> StandinHost::ChatLines() const {
   std::vector<std::string> lines;
   for (const Received& r : received_) {
-    if (r.kind == Received::Kind::kChatLine) lines.push_back(r.bytes);
+    if (r.kind == Received::Kind::kChatLine)
+      lines.push_back(r.bytes);
   }
   return lines;
 }
@@ -65,18 +79,21 @@ std::string StandinHost::RoomName() const {
 
 void StandinHost::Record(Received::Kind kind, std::string bytes, std::string recipient) {
   received_.push_back(Received{windows_.Now(), kind, std::move(bytes), std::move(recipient)});
-  if (onReceived) onReceived(received_.back());
+  if (onReceived)
+    onReceived(received_.back());
 }
 
 void StandinHost::OnChatInput(WindowHandle input, const HostMessage& message) {
-  if (message.message != WM_CHAR || message.wParam != host::kCarriageReturn) return;
+  if (message.message != WM_CHAR || message.wParam != host::kCarriageReturn)
+    return;
   const std::string line = windows_.TextBytes(input);
   Record(Received::Kind::kChatLine, line);
   windows_.SetTextBytes(input, "");
 }
 
 void StandinHost::OnKeywordBox(WindowHandle box, const HostMessage& message) {
-  if (message.message != WM_CHAR || message.wParam != host::kCarriageReturn) return;
+  if (message.message != WM_CHAR || message.wParam != host::kCarriageReturn)
+    return;
   // A typed space may stand before or after the text, depending on the caret.
   const std::string keyword = Trimmed(windows_.TextBytes(box));
   Record(Received::Kind::kKeyword, keyword);
@@ -88,7 +105,8 @@ void StandinHost::ActOnKeyword(const std::string& keywordBytes) {
   if (StartsWith(keyword, kRoomLink)) {
     EnterRoom(keyword.substr(kRoomLink.size()));
   } else if (StartsWith(keyword, kInstantMessageLink)) {
-    if (options_.instantMessageAnswer == InstantMessageAnswer::kNeverOpen) return;
+    if (options_.instantMessageAnswer == InstantMessageAnswer::kNeverOpen)
+      return;
     const std::string recipient = keyword.substr(kInstantMessageLink.size());
     windows_.Later(kInstantMessageOpenSeconds,
                    [this, recipient] { OpenInstantMessageWindow(recipient); });
@@ -96,24 +114,33 @@ void StandinHost::ActOnKeyword(const std::string& keywordBytes) {
 }
 
 void StandinHost::EnterRoom(const std::string& name) {
-  if (!windows_.Exists(chatRoom_)) chatRoom_ = OpenChatRoom(name);
+  if (!windows_.Exists(chatRoom_))
+    chatRoom_ = OpenChatRoom(name);
   windows_.SetTextBytes(chatRoom_, host::ToHostBytes(name));
 }
 
 void StandinHost::OpenInstantMessageWindow(const std::string& recipient) {
-  const WindowHandle im = windows_.Create(
-      mdi_, cls::kChild, "Send Instant Message", [this](WindowHandle self, const HostMessage& m) {
-        if (m.message == WM_CLOSE) windows_.Destroy(self);
-      });
+  const WindowHandle im = windows_.Create(mdi_, cls::kChild, "Send Instant Message",
+                                          [this](WindowHandle self, const HostMessage& m) {
+                                            if (m.message == WM_CLOSE)
+                                              windows_.Destroy(self);
+                                          });
   const WindowHandle text = windows_.Create(im, cls::kRichText, "");
   for (int i = 1; i <= kInstantMessageIcons; ++i) {
     Reaction reaction;
-    if (i == 9) {
+    std::string caption;
+    if (i == kSendButtonIcon) {
       reaction = [this, im, text, recipient](WindowHandle, const HostMessage& m) {
         OnSendButton(im, text, recipient, m);
       };
+      caption = "Send";  // what a person sees on it; nothing searches by it
     }
-    windows_.Create(im, cls::kIcon, "", reaction);
+    if (i == kAvailabilityIcon) {
+      reaction = [this, recipient](WindowHandle, const HostMessage& m) {
+        people_.OnAvailabilityButton(frame_, recipient, m);
+      };
+    }
+    windows_.Create(im, cls::kIcon, caption, reaction);
   }
 }
 
@@ -121,19 +148,27 @@ void StandinHost::OnSendButton(WindowHandle im, WindowHandle text, const std::st
                                const HostMessage& message) {
   // The button acts on its release, whatever lParam says: the host's buttons get the
   // address of a zero there, not a position.
-  if (message.message != WM_LBUTTONUP || !windows_.Exists(im)) return;
+  if (message.message != WM_LBUTTONUP || !windows_.Exists(im))
+    return;
   Record(Received::Kind::kInstantMessage, windows_.TextBytes(text), recipient);
-  if (options_.instantMessageAnswer == InstantMessageAnswer::kNeverAnswer) return;
+  if (options_.instantMessageAnswer == InstantMessageAnswer::kNeverAnswer)
+    return;
   windows_.Later(kInstantMessageAnswerSeconds, [this, im] { AnswerInstantMessage(im); });
 }
 
 void StandinHost::AnswerInstantMessage(WindowHandle im) {
-  if (!windows_.Exists(im)) return;
+  if (!windows_.Exists(im))
+    return;
   if (options_.instantMessageAnswer == InstantMessageAnswer::kMessageBox) {
     windows_.ShowMessageBox(frame_, "The member is not currently signed on.", [] {});
   } else {
     windows_.Destroy(im);
   }
+}
+
+WindowHandle StandinHost::ReceiveInstantMessage(const std::string& from,
+                                                const std::string& message) {
+  return conversations_.Receive(mdi_, from, message);
 }
 
 }  // namespace velto::standin

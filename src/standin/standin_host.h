@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "standin/host_windows.h"
+#include "standin/standin_conversations.h"
+#include "standin/standin_menus.h"
+#include "standin/standin_people.h"
 
 namespace velto::standin {
 
@@ -23,10 +26,11 @@ struct StandinOptions {
 
 // Something the host received, as the host received it (8-bit bytes).
 struct Received {
-  enum class Kind { kChatLine, kKeyword, kInstantMessage };
+  enum class Kind { kChatLine, kKeyword, kInstantMessage, kMenuCommand };
   double time = 0;
   Kind kind = Kind::kChatLine;
-  std::string bytes;      // the chat line, the keyword, or the instant message's text
+  std::string bytes;      // the chat line, the keyword, the instant message's text, or
+                          // the text of the menu entry run
   std::string recipient;  // instant messages only (UTF-8)
 };
 
@@ -38,6 +42,8 @@ class StandinHost {
   static constexpr double kInstantMessageOpenSeconds = 0.4;
   static constexpr double kInstantMessageAnswerSeconds = 0.2;
   static constexpr int kInstantMessageIcons = 10;
+  static constexpr int kSendButtonIcon = 9;  // 1-based, in child order
+  static constexpr int kAvailabilityIcon = 10;
 
   StandinHost(HostWindows& windows, StandinOptions options);
 
@@ -55,7 +61,14 @@ class StandinHost {
 
   // Opens a further chat room (at the end of the child order).
   WindowHandle OpenChatRoom(const std::string& name);
-  void SetInstantMessageAnswer(InstantMessageAnswer answer) { options_.instantMessageAnswer = answer; }
+  void SetInstantMessageAnswer(InstantMessageAnswer answer) {
+    options_.instantMessageAnswer = answer;
+  }
+
+  // The people in the chat room, their person windows and who is ignored.
+  StandinPeople& people() { return people_; }
+  // An instant message reaches the user: it shows in the sender's conversation window.
+  WindowHandle ReceiveInstantMessage(const std::string& from, const std::string& message);
 
  private:
   void OnKeywordBox(WindowHandle box, const HostMessage& message);
@@ -72,6 +85,9 @@ class StandinHost {
   StandinOptions options_;
   WindowHandle frame_, mdi_, keywordBox_, welcome_, chatRoom_;
   std::vector<Received> received_;
+  StandinMenus menus_;
+  StandinPeople people_;
+  StandinConversations conversations_;
 };
 
 }  // namespace velto::standin

@@ -23,10 +23,13 @@ screenshot() {
   import -window root "$E2E_WORK/$1.png" 2>/dev/null && echo "screenshot: $E2E_WORK/$1.png" >&2
 }
 
+# Stops everything a scenario started; the scenario's own exit status stands.
 e2e_stop() {
-  [ -n "$IDLER_PID" ] && kill "$IDLER_PID" 2>/dev/null
-  [ -n "$STANDIN_PID" ] && kill "$STANDIN_PID" 2>/dev/null
+  local status=$?
+  if [ -n "$IDLER_PID" ]; then kill "$IDLER_PID" 2>/dev/null || true; fi
+  if [ -n "$STANDIN_PID" ]; then kill "$STANDIN_PID" 2>/dev/null || true; fi
   wine_env_stop
+  exit "$status"
 }
 
 # Waits until `condition` (a command) succeeds, for at most $1 seconds.

@@ -10,8 +10,7 @@ namespace velto::ui {
 namespace {
 
 constexpr ListMessages kListBoxMessages{LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_ADDSTRING};
-constexpr ListMessages kComboBoxMessages{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT,
-                                         CB_ADDSTRING};
+constexpr ListMessages kComboBoxMessages{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING};
 
 HWND ToHwnd(host::WindowHandle window) {
   return static_cast<HWND>(ULongToHandle(window.value()));

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "host/platform.h"
+
+// Lookups of host windows that several routines of the library share.
+namespace velto::library {
+
+// Classes and captions of host windows beyond those of the host routines.
+namespace library_class {
+inline constexpr std::string_view kCheckBox = "_AOL_Checkbox";
+inline constexpr std::string_view kGlyph = "_AOL_Glyph";
+inline constexpr std::string_view kPopupMenu = "#32768";
+inline constexpr std::string_view kStatic = "Static";
+}  // namespace library_class
+inline constexpr std::string_view kHostMessageBoxCaption = "America Online";
+inline constexpr std::string_view kOkCaption = "OK";
+
+// The first host child window (in the MDI client's child order) that passes `test`;
+// 0 when there is none or the host is not running.
+host::WindowHandle FindHostChildWhere(host::Platform& platform,
+                                      const std::function<bool(host::WindowHandle)>& test);
+
+// The list of people in the chat room: its first "_AOL_Listbox" child.
+host::WindowHandle FindChatPeopleList(host::Platform& platform);
+
+// The host's "America Online" message box and its "OK" button, 0 where missing.
+struct HostMessageBox {
+  host::WindowHandle box;
+  host::WindowHandle ok;
+};
+HostMessageBox FindHostMessageBox(host::Platform& platform);
+
+// The wait for a host window: runs the pump and tests `done` until it holds, looking
+// again every host::timings::kWindowPollSeconds; gives up after
+// timings::kHostWindowWaitSeconds. Returns whether `done` held.
+bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done);
+
+// WM_KEYDOWN and WM_KEYUP of the space key, sent (value form): a press of the button.
+void SendSpaceKey(host::Platform& platform, host::WindowHandle button);
+
+}  // namespace velto::library

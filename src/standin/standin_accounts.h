@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/substitute_desktop.h"
+
+namespace velto::standin {
+
+using host::WindowHandle;
+
+// The stand-in host's account windows on the substitute desktop, beside the windows of
+// StandinHost: the parental-controls window its keyword opens and the dialog its button
+// brings up, the member-profile windows and the mail preferences, each reached through a
+// popup menu of a toolbar icon.
+class StandinAccounts {
+ public:
+  static constexpr double kOpenSeconds = 0.3;
+  static constexpr std::string_view kParentalControlsKeyword =
+      "aol://4344:1580.prntcon.12263709.564517913";
+  static constexpr int kSettingsToolbarIcon = 6;
+  static constexpr int kPeopleToolbarIcon = 10;
+  static constexpr int kMailPreferencesIcon = 3;
+  static constexpr int kMailPreferenceBoxes = 6;
+
+  StandinAccounts(host::SubstituteDesktop& desktop, WindowHandle frame, WindowHandle mdi);
+
+  // What the host does with a keyword it was given (the bytes it received).
+  void OnKeyword(const std::string& keywordBytes);
+
+  // Whether the signed-on name is the master name, which may set parental controls.
+  bool mayControlParentally = true;
+  // Clicks that a button ignores before the host answers with its dialog.
+  int parentalClicksIgnored = 0;
+  int preferencesClicksIgnored = 0;
+
+  void AddProfile(const std::string& screenName, const std::string& profile);
+  // The names asked for in the "Get a Member's Profile" window, in order.
+  const std::vector<std::string>& profileRequests() const { return profileRequests_; }
+
+  // The mail preferences as the host keeps them (saved by the dialog's OK button).
+  std::array<bool, kMailPreferenceBoxes> mailPreferences{true, false, true, true, true, true};
+
+ private:
+  void OpenParentalControls();
+  void ShowParentalDialog();
+  void OpenProfileRequest();
+  void AnswerProfileRequest(WindowHandle edit);
+  void OpenPreferences();
+  void ShowMailPreferences();
+
+  host::SubstituteDesktop& desktop_;
+  WindowHandle mdi_;
+  std::map<std::string, std::string> profiles_;
+  std::vector<std::string> profileRequests_;
+};
+
+}  // namespace velto::standin
