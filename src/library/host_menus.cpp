@@ -3,11 +3,11 @@
 #include <initializer_list>
 
 #include "host/messages.h"
-#include "host/wait.h"
 #include "host/window_search.h"
 #include "library/host_lookups.h"
 #include "library/ignoring_case.h"
 #include "library/library_timings.h"
+#include "library/toolbar_menu.h"
 
 namespace velto::library {
 
@@ -28,45 +28,9 @@ void RunCommand(host::Platform& platform, WindowHandle frame, std::uint32_t comm
   platform.SendMessageA(frame, WM_COMMAND, command, 0u);
 }
 
-// Looks for the visible popup menu without running our pump, sleeping between looks;
-// 0 once the wait is over. Windows keeps a hidden "#32768" window at all times, so only
-// a visible one is the menu the click opened.
-WindowHandle WaitForPopupMenu(host::Platform& platform) {
-  const double start = platform.Clock();
-  for (;;) {
-    const WindowHandle menu = platform.FindWindowA(library_class::kPopupMenu, host::kAnyCaption);
-    if (menu && platform.IsWindowVisible(menu))
-      return menu;
-    if (host::SecondsSince(platform, start) >= timings::kPopupMenuWaitSeconds)
-      return host::kNoWindow;
-    platform.Sleep(timings::kPopupMenuPollSeconds);
-  }
-}
-
 // Opens the toolbar's popup menu with a click on its icon and types the keys into it.
 void OpenToolbarMenuAndType(host::Platform& platform, std::initializer_list<std::uint32_t> keys) {
-  const WindowHandle toolbar =
-      host::FindChild(platform, host::FindHostFrame(platform), host::host_class::kToolbar);
-  const WindowHandle inner = host::FindChild(platform, toolbar, host::host_class::kInnerToolbar);
-  const WindowHandle icon =
-      host::FindNthChild(platform, inner, host::host_class::kIcon, kToolbarMenuIcon);
-  if (!icon)
-    return;
-
-  // The pointer waits in the screen's far corner while the menu is open, so that the
-  // menu cannot take the entry under it instead of the one the keys pick.
-  const host::Point saved = platform.GetCursorPos();
-  platform.SetCursorPos(platform.GetSystemMetrics(SM_CXSCREEN) - 1,
-                        platform.GetSystemMetrics(SM_CYSCREEN) - 1);
-  platform.PostMessageA(icon, WM_LBUTTONDOWN, 0, 0);
-  platform.PostMessageA(icon, WM_LBUTTONUP, 0, 0);
-  if (const WindowHandle menu = WaitForPopupMenu(platform)) {
-    for (std::uint32_t key : keys) {
-      platform.PostMessageA(menu, WM_KEYDOWN, key, 0);
-      platform.PostMessageA(menu, WM_KEYUP, key, 0);
-    }
-  }
-  platform.SetCursorPos(saved.x, saved.y);
+  RunToolbarMenu(platform, kToolbarMenuIcon, keys);
 }
 
 }  // namespace
