@@ -15,20 +15,37 @@ bool IsLatin1Capital(char32_t c) {
   return c >= U'À' && c <= U'Þ' && c != kMultiplicationSign;
 }
 
-// The Windows-1252 letters outside Latin-1, each paired with its small letter.
+// The Windows-1252 letters outside Latin-1: each capital with its small letter.
+struct CasePair {
+  char32_t capital;
+  char32_t small;
+};
+constexpr CasePair kWindows1252Pairs[] = {{U'Š', U'š'}, {U'Œ', U'œ'}, {U'Ž', U'ž'}, {U'Ÿ', U'ÿ'}};
+
 char32_t SmallOfWindows1252Capital(char32_t c) {
-  switch (c) {
-    case U'Š':
-      return U'š';
-    case U'Œ':
-      return U'œ';
-    case U'Ž':
-      return U'ž';
-    case U'Ÿ':
-      return U'ÿ';
-    default:
-      return c;
+  for (const CasePair& pair : kWindows1252Pairs) {
+    if (pair.capital == c)
+      return pair.small;
   }
+  return c;
+}
+
+char32_t CapitalOfWindows1252Small(char32_t c) {
+  for (const CasePair& pair : kWindows1252Pairs) {
+    if (pair.small == c)
+      return pair.capital;
+  }
+  return c;
+}
+
+bool IsAsciiSmall(char32_t c) {
+  return c >= U'a' && c <= U'z';
+}
+
+constexpr char32_t kDivisionSign = U'÷';  // sits among the Latin-1 small letters
+
+bool IsLatin1Small(char32_t c) {
+  return c >= U'à' && c <= U'þ' && c != kDivisionSign;
 }
 
 }  // namespace
@@ -43,6 +60,12 @@ std::u32string FoldCase(std::u32string_view text) {
   std::u32string folded(text);
   for (char32_t& c : folded) c = FoldCase(c);
   return folded;
+}
+
+char32_t RaiseCase(char32_t c) {
+  if (IsAsciiSmall(c) || IsLatin1Small(c))
+    return c - kBlockCaseDistance;
+  return CapitalOfWindows1252Small(c);
 }
 
 }  // namespace velto::library

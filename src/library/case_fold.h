@@ -10,5 +10,8 @@ namespace velto::library {
 // so a folded text keeps the positions of the original.
 char32_t FoldCase(char32_t c);
 std::u32string FoldCase(std::u32string_view text);
+// The capital of a small letter, the inverse of FoldCase; ß, µ and the letters outside
+// Windows-1252 stay as they are.
+char32_t RaiseCase(char32_t c);
 
 }  // namespace velto::library

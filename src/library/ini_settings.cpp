@@ -9,30 +9,9 @@ namespace {
 // to one character less.
 constexpr int kIniValueBufferSize = 750;
 
-// The capital of a Windows-1252 small letter, the inverse of FoldCase; ß, µ and the
-// letters outside Windows-1252 stay as they are.
-char32_t UpperCase(char32_t c) {
-  constexpr char32_t kCaseDistance = U'a' - U'A';
-  constexpr char32_t kDivisionSign = U'÷';  // sits among the Latin-1 small letters
-  if ((c >= U'a' && c <= U'z') || (c >= U'à' && c <= U'þ' && c != kDivisionSign))
-    return c - kCaseDistance;
-  switch (c) {
-    case U'š':
-      return U'Š';
-    case U'œ':
-      return U'Œ';
-    case U'ž':
-      return U'Ž';
-    case U'ÿ':
-      return U'Ÿ';
-    default:
-      return c;
-  }
-}
-
 std::string ToUpperCase(const std::string& text) {
   std::u32string characters = host::DecodeUtf8(text);
-  for (char32_t& c : characters) c = UpperCase(c);
+  for (char32_t& c : characters) c = RaiseCase(c);
   return host::EncodeUtf8(characters);
 }
 

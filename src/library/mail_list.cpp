@@ -79,22 +79,29 @@ std::string ReadMailEntry(host::Platform& platform, WindowHandle list, int index
   return entry;
 }
 
-std::string SecondField(std::string_view entry) {
-  const std::size_t first = entry.find(kFieldSeparator);
+namespace {
+
+// Where the entry's first two tabs stand; false when it has fewer than two.
+bool FindFieldTabs(std::string_view entry, std::size_t& first, std::size_t& second) {
+  first = entry.find(kFieldSeparator);
   if (first == std::string_view::npos)
-    return {};
-  const std::size_t second = entry.find(kFieldSeparator, first + 1);
-  if (second == std::string_view::npos)
+    return false;
+  second = entry.find(kFieldSeparator, first + 1);
+  return second != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string SecondField(std::string_view entry) {
+  std::size_t first = 0, second = 0;
+  if (!FindFieldTabs(entry, first, second))
     return {};
   return std::string(entry.substr(first + 1, second - first - 1));
 }
 
 std::string ThirdField(std::string_view entry) {
-  const std::size_t first = entry.find(kFieldSeparator);
-  if (first == std::string_view::npos)
-    return {};
-  const std::size_t second = entry.find(kFieldSeparator, first + 1);
-  if (second == std::string_view::npos)
+  std::size_t first = 0, second = 0;
+  if (!FindFieldTabs(entry, first, second))
     return {};
   return std::string(entry.substr(second + 1));
 }
