@@ -114,37 +114,60 @@ click() {
   xdotool mousemove $xy click 1
 }
 
-# Clicks into a text box, empties it and types the text.
+# Clicks into a text box, empties it and types the text. Without a window manager a
+# click does not always move the keyboard focus to the window, so it is moved first.
 type_into() {
+  local window
+  window=$(form_window "$1") || fail "$1 is not on the screen"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
   click "$1" "$2"
+  sleep 0.3
   xdotool key --delay 20 End
   for _ in $(seq 40); do xdotool key BackSpace; done
   [ -z "$3" ] || xdotool type --delay 30 "$3"
 }
 
-# The start-up box has no text and an OK button; Enter confirms it.
+# The start-up box has no text and an OK button. Without a window manager the box does
+# not always hold the keyboard focus, so Enter is backed up by a click on its OK button
+# (centred near the bottom of the box), until the box has gone.
+box_gone() { ! window_exists "Velto idle"; }
 confirm_startup_box() {
   wait_until 90 window_exists "Velto idle" || fail "no start-up box"
-  xdotool search --name "^Velto idle\$" windowfocus --sync 2>/dev/null || true
-  xdotool key Return
-  wait_until 10 bash -c "! xdotool search --name '^Velto idle\$' >/dev/null 2>&1" ||
-    fail "the start-up box did not close"
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    local box
+    box=$(xdotool search --name '^Velto idle$' 2>/dev/null | head -1)
+    [ -n "$box" ] || return 0
+    xdotool windowfocus "$box" 2>/dev/null || true
+    xdotool key Return
+    wait_until 2 box_gone && return 0
+    local x y w h
+    eval "$(xdotool getwindowgeometry --shell "$box" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/\1=/p')"
+    x=$X y=$Y w=$WIDTH h=$HEIGHT
+    xdotool mousemove $((x + w / 2)) $((y + h - 22)) click 1
+    wait_until 2 box_gone && return 0
+  done
+  fail "the start-up box did not close"
 }
 
-# Whether the program's window is on the screen at its stored place and size.
-form_visible() {
+# The X window of the program's form, when it is on the screen at its stored place and
+# size; nothing otherwise.
+form_window() {
   local want
   want=$(awk -v f="$1" '$1 == f && $2 == "-" { print $3 "," $4 " " $5 "x" $6 }' "$LAYOUT")
   local w
   for w in $(xdotool search --onlyvisible --class velto-idler.exe 2>/dev/null); do
     local geometry
     geometry=$(xdotool getwindowgeometry "$w" | awk '/Position/ { p = $2 } /Geometry/ { g = $2 } END { print p " " g }')
-    [ "$geometry" = "$want" ] && return 0
+    if [ "$geometry" = "$want" ]; then
+      echo "$w"
+      return 0
+    fi
   done
   return 1
 }
+form_visible() { form_window "$1" >/dev/null; }
 wait_for_form() { wait_until "${2:-20}" form_visible "$1" || fail "$1 did not show"; }
-wait_for_form_gone() { wait_until "${2:-20}" bash -c "! $(declare -f form_visible); LAYOUT=$LAYOUT form_visible $1" || fail "$1 did not hide"; }
 
 # Start-up as a user goes through it: the box, then the handle.
 start_up_with_handle() {
