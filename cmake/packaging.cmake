@@ -20,4 +20,5 @@ set(CPACK_PACKAGE_NAME velto-idler)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME velto-idler-${PROJECT_VERSION}-${velto_platform})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_STRIP_FILES ON)  # the debug information stays in the build folder
 include(CPack)
