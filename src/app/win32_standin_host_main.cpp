@@ -85,6 +85,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   velto::standin::Win32HostWindows windows;
   velto::standin::StandinHost host(windows, settings.options);
+  if (!settings.people.empty())
+    host.people().SetPeople(settings.people);
   const std::string speaker = velto::host::ToHostBytes(settings.options.screenName);
   host.onReceived = [&](const Received& received) {
     const std::string record = velto::standin::FormatLogRecord(received);

@@ -24,6 +24,21 @@ std::optional<InstantMessageAnswer> AnswerNamed(const std::string& name) {
   return std::nullopt;
 }
 
+// The names between the commas, each as given; none in an empty text.
+std::vector<std::string> CommaSeparated(const std::string& text) {
+  std::vector<std::string> names;
+  if (text.empty())
+    return names;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = text.find(',', start);
+    names.push_back(text.substr(start, comma - start));
+    if (comma == std::string::npos)
+      return names;
+    start = comma + 1;
+  }
+}
+
 }  // namespace
 
 ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& arguments) {
@@ -41,6 +56,8 @@ ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& argume
       settings.options.screenName = *name;
     } else if (const auto room = ValueOf(argument, "--room=")) {
       settings.options.roomName = *room;
+    } else if (const auto people = ValueOf(argument, "--people=")) {
+      settings.people = CommaSeparated(*people);
     } else if (const auto path = ValueOf(argument, "--log=")) {
       settings.logPath = *path;
     } else if (argument == "--echo") {

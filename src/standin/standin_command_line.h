@@ -12,6 +12,8 @@ struct StandinSettings {
   StandinOptions options;
   std::string logPath;  // UTF-8; empty: no log
   bool echo = false;    // the log's records also go to standard output
+  // The people in the chat room, in list order; empty: the user alone.
+  std::vector<std::string> people;
 };
 
 struct ParsedCommandLine {
@@ -21,7 +23,8 @@ struct ParsedCommandLine {
 
 inline constexpr const char* kStandinUsage =
     "usage: standin-host [--im=close|box|never|silent] [--name=<screen name>]\n"
-    "                    [--room=<room name>] [--log=<path>] [--echo]\n";
+    "                    [--room=<room name>] [--people=<name>,<name>...]\n"
+    "                    [--log=<path>] [--echo]\n";
 
 // Reads the arguments after the program's name (UTF-8).
 ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& arguments);

@@ -11,6 +11,7 @@ namespace {
 namespace cls = host::host_class;
 
 constexpr char kRecordProperty[] = "VeltoStandinWindow";
+constexpr std::string_view kCheckBoxClass = "_AOL_Checkbox";
 constexpr UINT kFirstMdiChildId = 0xFF00;
 
 HINSTANCE Module() {
@@ -27,6 +28,9 @@ struct WindowRecord {
   Reaction reaction;
   WNDPROC controlProc = nullptr;  // a control's own procedure, under our subclass
   HWND mdiClient = nullptr;       // the frame's MDI client, for DefFrameProc
+  // A check box's watcher, and the state it last heard of.
+  std::function<void(bool checked)> checkChanged;
+  bool checked = false;
 };
 // Shared, so that a message whose handling destroys the window can still react.
 using RecordPtr = std::shared_ptr<WindowRecord>;
@@ -44,8 +48,10 @@ void Detach(HWND hwnd) {
   delete static_cast<RecordPtr*>(::RemovePropA(hwnd, kRecordProperty));
 }
 
-// The messages the host model reacts to. Painting, focus and destruction never reach it.
-bool ForTheModel(UINT message) {
+// The messages the host model reacts to. Painting, focus and destruction never reach it,
+// nor the notifications controls send their parent (a WM_COMMAND with the control's
+// handle); a menu's command (lParam 0) does.
+bool ForTheModel(UINT message, LPARAM lParam) {
   switch (message) {
     case WM_SETTEXT:
     case WM_CHAR:
@@ -53,8 +59,11 @@ bool ForTheModel(UINT message) {
     case WM_KEYUP:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
     case WM_CLOSE:
       return true;
+    case WM_COMMAND:
+      return lParam == 0;
     default:
       return false;
   }
@@ -64,7 +73,7 @@ bool ForTheModel(UINT message) {
 // last message of the window frees its record.
 LRESULT Finish(const RecordPtr& record, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                LRESULT result) {
-  if (record && record->reaction && ForTheModel(message)) {
+  if (record && record->reaction && ForTheModel(message, lParam)) {
     HostMessage seen{message, static_cast<std::uint32_t>(wParam), {}};
     if (message == WM_SETTEXT && lParam)
       seen.textBytes = reinterpret_cast<const char*>(lParam);
@@ -75,11 +84,36 @@ LRESULT Finish(const RecordPtr& record, HWND hwnd, UINT message, WPARAM wParam, 
   return result;
 }
 
+// A check box's state may change in any message it handles (a click, BM_SETCHECK, a
+// key); its watcher hears of each change once.
+void NoticeCheckChange(WindowRecord& record, HWND box) {
+  if (!record.checkChanged)
+    return;
+  const bool checked = ::CallWindowProcA(record.controlProc, box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  if (checked == record.checked)
+    return;
+  record.checked = checked;
+  record.checkChanged(checked);
+}
+
+bool IsListBox(HWND window) {
+  char name[32] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return ::lstrcmpiA(name, std::string(cls::kListBox).c_str()) == 0;
+}
+
 LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const RecordPtr record = RecordOf(hwnd);
   if (!record)
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
+  // The host's people list opens the person of the selected entry on a double click,
+  // wherever the click lands (a posted one lands at 0, 0); the system's list box could
+  // move the selection to the point of the click first.
+  if (message == WM_LBUTTONDBLCLK && IsListBox(hwnd))
+    return Finish(record, hwnd, message, wParam, lParam, 0);
   const LRESULT result = ::CallWindowProcA(record->controlProc, hwnd, message, wParam, lParam);
+  if (message != WM_NCDESTROY)  // the control has let go of its state by then
+    NoticeCheckChange(*record, hwnd);
   return Finish(record, hwnd, message, wParam, lParam, result);
 }
 
@@ -137,6 +171,7 @@ constexpr ControlKind kControls[] = {
     {cls::kIcon, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON},
     {cls::kListBox, "LISTBOX", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT},
     {cls::kStatic, "STATIC", SS_LEFT},
+    {kCheckBoxClass, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX},
     // The keyword box is the system's own edit control, not a superclass of it.
     {cls::kEdit, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL},
 };
@@ -282,6 +317,14 @@ HWND CreateHostWindow(HWND parent, std::string_view className, const std::string
   if (window)
     Attach(window, std::move(record));
   return window;
+}
+
+void WatchCheckBox(HWND box, std::function<void(bool checked)> changed) {
+  const RecordPtr record = RecordOf(box);
+  if (!record)
+    return;
+  record->checked = ::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  record->checkChanged = std::move(changed);
 }
 
 bool IsMdiClient(HWND window) {

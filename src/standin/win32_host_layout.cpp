@@ -11,16 +11,20 @@ namespace {
 
 namespace cls = host::host_class;
 
-constexpr int kFrameWidth = 640;
-constexpr int kFrameHeight = 480;
+// Narrow enough to stay clear of the screen's centre, where message boxes come up.
+constexpr int kFrameWidth = 570;
+constexpr int kFrameHeight = 500;
 constexpr int kFrameTop = 40;
 constexpr int kScreenEdgeGap = 16;
 constexpr int kToolbarHeight = 36;
 constexpr int kToolbarInset = 3;
 constexpr int kKeywordLabelWidth = 72;
-constexpr int kKeywordBoxWidth = 320;
+constexpr int kKeywordBoxWidth = 260;
 constexpr int kKeywordBoxHeight = 22;
 constexpr int kComboBorder = 2;
+constexpr int kToolbarIconWidth = 40;
+constexpr int kToolbarIconGap = 4;
+constexpr int kGlyphSize = 48;
 constexpr int kMargin = 6;
 constexpr int kRowHeight = 24;
 constexpr int kPeopleWidth = 140;
@@ -29,12 +33,17 @@ constexpr int kPeopleLabelHeight = 18;
 // Inside the MDI client: the chat room over the welcome window's lower part, so that
 // both captions show; an instant-message window over the room's transcript.
 constexpr Place kWelcomePlace{6, 6, 320, 140};
-constexpr Place kChatRoomPlace{6, 44, 600, 350};
+constexpr Place kChatRoomPlace{6, 44, 532, 350};
 constexpr Place kInstantMessagePlace{150, 90, 380, 250};
+constexpr Place kPersonPlace{200, 70, 300, 170};
+
+constexpr std::string_view kCheckBoxClass = "_AOL_Checkbox";
+constexpr std::string_view kGlyphClass = "_AOL_Glyph";
 
 constexpr COLORREF kToolbarColour = RGB(0, 51, 102);
 constexpr COLORREF kInnerToolbarColour = RGB(214, 223, 236);
 constexpr COLORREF kTitleColour = RGB(0, 51, 102);
+constexpr COLORREF kGlyphColour = RGB(255, 204, 0);
 
 bool HasClass(HWND window, std::string_view className) {
   char name[64] = {};
@@ -106,9 +115,43 @@ void LayOutInstantMessage(HWND richText, const std::vector<HWND>& icons, Extent 
   }
 }
 
+// The keyword box after its label, then the icons in a row.
+void LayOutInnerToolbar(HWND inner, Extent size) {
+  const int boxWidth = std::min(kKeywordBoxWidth, size.cx - kKeywordLabelWidth - kMargin);
+  const int iconHeight = size.cy - 2 * kToolbarInset;
+  Put(FirstChild(inner, cls::kComboBox), kKeywordLabelWidth, (size.cy - kKeywordBoxHeight) / 2,
+      boxWidth, kKeywordBoxHeight);
+  int x = kKeywordLabelWidth + boxWidth + kMargin;
+  for (HWND icon : ChildrenOfClass(inner, cls::kIcon)) {
+    Put(icon, x, kToolbarInset, kToolbarIconWidth, iconHeight);
+    x += kToolbarIconWidth + kToolbarIconGap;
+  }
+}
+
+// The person's picture and name at the top, the check box under them, the window's
+// buttons in one row at the bottom.
+void LayOutPersonWindow(HWND person, Extent size) {
+  Put(FirstChild(person, kGlyphClass), kMargin, kMargin, kGlyphSize, kGlyphSize);
+  const int right = kMargin + kGlyphSize + kMargin;
+  Put(FirstChild(person, cls::kStatic), right, kMargin, size.cx - right - kMargin, kRowHeight);
+  Put(FirstChild(person, kCheckBoxClass), kMargin, 2 * kMargin + kGlyphSize, size.cx - 2 * kMargin,
+      kRowHeight);
+  const std::vector<HWND> icons = ChildrenOfClass(person, cls::kIcon);
+  if (icons.empty())
+    return;
+  const int count = static_cast<int>(icons.size());
+  const int width = (size.cx - 2 * kMargin) / count;
+  const int bottomRow = size.cy - kMargin - kRowHeight;
+  for (int i = 0; i < count; ++i) {
+    Put(icons[static_cast<std::size_t>(i)], kMargin + i * width, bottomRow, width - 2, kRowHeight);
+  }
+}
+
 void LayOutHostChild(HWND child, Extent size) {
   const std::vector<HWND> richText = ChildrenOfClass(child, cls::kRichText);
-  if (richText.size() >= 2) {
+  if (FirstChild(child, kCheckBoxClass)) {
+    LayOutPersonWindow(child, size);
+  } else if (richText.size() >= 2) {
     LayOutChatRoom(child, richText, size);
   } else if (richText.size() == 1) {
     LayOutInstantMessage(richText[0], ChildrenOfClass(child, cls::kIcon), size);
@@ -153,6 +196,8 @@ void Paint(HWND window, HDC dc, const RECT& client) {
     Fill(dc, client, ::GetSysColor(COLOR_WINDOW));
     RECT edge = client;
     ::DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
+  } else if (HasClass(window, kGlyphClass)) {
+    Fill(dc, client, kGlyphColour);
   } else if (HasClass(window, cls::kChild) && !::GetWindow(window, GW_CHILD)) {
     Fill(dc, client, ::GetSysColor(COLOR_WINDOW));
     DrawLabel(dc, client, CaptionBytes(window), 20, FW_BOLD, kTitleColour,
@@ -176,6 +221,14 @@ Place HostChildPlace(const std::string& captionBytes) {
   return kChatRoomPlace;
 }
 
+void PlaceWindowWithCheckBox(HWND hostChild) {
+  HWND parent = ::GetParent(hostChild);
+  if (!parent || !HasClass(parent, cls::kMdiClient))
+    return;
+  ::SetWindowPos(hostChild, nullptr, kPersonPlace.x, kPersonPlace.y, kPersonPlace.width,
+                 kPersonPlace.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void LayOutHostWindow(HWND window) {
   const Extent size = ClientSize(window);
   if (HasClass(window, cls::kFrame)) {
@@ -184,8 +237,7 @@ void LayOutHostWindow(HWND window) {
     Put(FirstChild(window, cls::kInnerToolbar), kToolbarInset, kToolbarInset,
         size.cx - 2 * kToolbarInset, size.cy - 2 * kToolbarInset);
   } else if (HasClass(window, cls::kInnerToolbar)) {
-    Put(FirstChild(window, cls::kComboBox), kKeywordLabelWidth, (size.cy - kKeywordBoxHeight) / 2,
-        std::min(kKeywordBoxWidth, size.cx - kKeywordLabelWidth - kMargin), kKeywordBoxHeight);
+    LayOutInnerToolbar(window, size);
   } else if (HasClass(window, cls::kComboBox)) {
     Put(FirstChild(window, cls::kEdit), kComboBorder + 1, kComboBorder + 1,
         size.cx - 2 * (kComboBorder + 1), size.cy - 2 * (kComboBorder + 1));

@@ -20,13 +20,20 @@ Place FramePlace();
 // Where a host child window opens inside the MDI client, by the kind its caption names.
 Place HostChildPlace(const std::string& captionBytes);
 
+// A host child window with a check box is a person window, smaller than a chat room. Its
+// caption (the person's name) does not tell it from a room when it opens, so it is put
+// in its place once the box is made.
+void PlaceWindowWithCheckBox(HWND hostChild);
+
 // Puts the children of one of the host's windows in place for its current size: the
-// toolbar chain and the MDI client in the frame, the controls of a chat room or of an
-// instant-message window. Other windows are left alone.
+// toolbar chain and the MDI client in the frame, the keyword box and the icons in the
+// inner toolbar, the controls of a chat room, of an instant-message window or of a
+// person window. Other windows are left alone.
 void LayOutHostWindow(HWND window);
 
 // Paints the host's own windows that are not controls: the toolbars, the keyword box's
-// frame, and the caption of a host child window that has no controls (the welcome window).
+// frame, a person window's picture, and the caption of a host child window that has no
+// controls (the welcome window).
 void PaintHostWindow(HWND window);
 
 }  // namespace velto::standin

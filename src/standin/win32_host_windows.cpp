@@ -15,6 +15,7 @@ namespace {
 constexpr char kEventsClass[] = "VeltoStandinEvents";
 constexpr char kMessageBoxCaption[] = "America Online";
 constexpr UINT kShowMessageBoxMessage = WM_APP + 1;
+constexpr UINT kShowPopupMenuMessage = WM_APP + 2;
 
 HWND ToHwnd(WindowHandle window) {
   return static_cast<HWND>(ULongToHandle(window.value()));
@@ -38,6 +39,10 @@ struct Win32HostEvents {
     }
     if (owner && message == kShowMessageBoxMessage) {
       owner->ShowPendingBox(wParam);
+      return 0;
+    }
+    if (owner && message == kShowPopupMenuMessage) {
+      owner->ShowPendingMenu(wParam);
       return 0;
     }
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
@@ -129,6 +134,13 @@ void Win32HostWindows::ShowMessageBox(WindowHandle owner, const std::string& tex
   const std::uintptr_t id = nextId_++;
   boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), std::move(closed)};
   ::PostMessageA(ToHwnd(events_), kShowMessageBoxMessage, id, 0);
+}
+
+void Win32HostWindows::ShowPopupMenu(WindowHandle owner, const std::vector<MenuEntry>& entries,
+                                     std::function<void(std::uint32_t command)> chosen) {
+  const std::uintptr_t id = nextId_++;
+  menus_[id] = PendingMenu{owner, entries, std::move(chosen)};
+  ::PostMessageA(ToHwnd(events_), kShowPopupMenuMessage, id, 0);
 }
 
 void Win32HostWindows::RunAction(std::uintptr_t id) {

@@ -6,16 +6,18 @@
 #include <vector>
 
 #include "standin/host_windows.h"
+#include "standin/win32_low_memory.h"
 
 namespace velto::standin {
 
 // The stand-in host's windows as real windows of the calling thread, which must run a
 // message loop: the frame is a real MDI frame with a real MDI client, the host child
 // windows are real MDI children, and the host's controls are real edit, button,
-// list-box and static controls superclassed under the host's class names (the keyword
-// box is a plain "Edit"). A window's reaction runs after the control's own handling,
-// for the messages the host reacts to (text, characters, keys, clicks, close).
-// Destroying the frame ends the thread's message loop.
+// list-box, static and check-box controls superclassed under the host's class names (the
+// keyword box is a plain "Edit"), the menus real menus. A window's reaction runs after
+// the control's own handling, for the messages the host reacts to (text, characters,
+// keys, clicks, menu commands, close). Destroying the frame ends the thread's message
+// loop.
 class Win32HostWindows : public HostWindows {
  public:
   Win32HostWindows();
@@ -36,6 +38,21 @@ class Win32HostWindows : public HostWindows {
   void ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
                       std::function<void()> closed) override;
 
+  // Menus, lists, check boxes and memory (win32_host_controls.cpp).
+  void SetMenuBar(WindowHandle window, const std::vector<MenuEntry>& bar) override;
+  // A real popup menu (TrackPopupMenu), below the owner, shown from a posted message so
+  // that the click that opened it returns first. It is the system's own "#32768"
+  // window, whose menu loop takes the keys posted to it.
+  void ShowPopupMenu(WindowHandle owner, const std::vector<MenuEntry>& entries,
+                     std::function<void(std::uint32_t command)> chosen) override;
+  void SetListItems(WindowHandle list, std::vector<ListItem> items) override;
+  int SelectedListItem(WindowHandle list) override;
+  // In this process, below 4 GB, where ReadProcessMemory of another program finds it.
+  std::uint32_t PlaceInMemory(const std::string& bytes) override;
+  WindowHandle CreateCheckBox(WindowHandle parent, std::string_view className,
+                              std::string_view captionUtf8, bool checked,
+                              std::function<void(bool checked)> changed) override;
+
  private:
   friend struct Win32HostEvents;
   struct PendingBox {
@@ -43,14 +60,22 @@ class Win32HostWindows : public HostWindows {
     std::string textBytes;
     std::function<void()> closed;
   };
+  struct PendingMenu {
+    WindowHandle owner;
+    std::vector<MenuEntry> entries;
+    std::function<void(std::uint32_t)> chosen;
+  };
   void RunAction(std::uintptr_t id);
   void ShowPendingBox(std::uintptr_t id);
+  void ShowPendingMenu(std::uintptr_t id);
 
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   WindowHandle events_;  // a message-only window for timers and posted work
   std::uintptr_t nextId_ = 1;
   std::map<std::uintptr_t, std::function<void()>> actions_;
   std::map<std::uintptr_t, PendingBox> boxes_;
+  std::map<std::uintptr_t, PendingMenu> menus_;
+  Win32LowMemory memory_;
   std::vector<WindowHandle> topLevel_;
 };
 

@@ -19,9 +19,13 @@ TEST(FormatLogRecord, KeepsTheHostsBytesOneRecordPerLine) {
 }
 
 TEST(ParseStandinCommandLine, ReadsEveryOption) {
-  const ParsedCommandLine parsed = ParseStandinCommandLine(
-      {"--im=box", "--name=Ann Lee", "--room=vb4", "--log=/tmp/s.log", "--echo"});
+  const ParsedCommandLine parsed =
+      ParseStandinCommandLine({"--im=box", "--name=Ann Lee", "--room=vb4",
+                               "--people=Bob,Ann Lee,Zo\u00eb", "--log=/tmp/s.log", "--echo"});
   ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.settings.people, (std::vector<std::string>{"Bob", "Ann Lee", "Zo\u00eb"}));
+  EXPECT_EQ(ParseStandinCommandLine({"--people=Bob"}).settings.people,
+            std::vector<std::string>{"Bob"});
   EXPECT_EQ(parsed.settings.options.instantMessageAnswer, InstantMessageAnswer::kMessageBox);
   EXPECT_EQ(parsed.settings.options.screenName, "Ann Lee");
   EXPECT_EQ(parsed.settings.options.roomName, "vb4");
@@ -40,6 +44,7 @@ TEST(ParseStandinCommandLine, ReadsEveryOption) {
   EXPECT_EQ(defaults.settings.options.instantMessageAnswer, InstantMessageAnswer::kCloseWindow);
   EXPECT_EQ(defaults.settings.logPath, "");
   EXPECT_FALSE(defaults.settings.echo);
+  EXPECT_TRUE(defaults.settings.people.empty()) << "the user alone, as the host model has it";
 }
 
 TEST(ParseStandinCommandLine, RefusesWhatItDoesNotKnow) {

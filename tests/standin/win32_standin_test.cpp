@@ -11,6 +11,7 @@
 #include "host/wait.h"
 #include "host/win32_platform.h"
 #include "host/window_search.h"
+#include "library/host_menus.h"
 #include "standin/standin_host.h"
 #include "standin/win32_host_windows.h"
 #include "standin/win32_transcript_view.h"
@@ -142,8 +143,9 @@ TEST_F(Win32StandinTest, WindowsHaveTheHostsClassesInChildOrder) {
   HWND richText = ::FindWindowExA(ToHwnd(host().chatRoom), nullptr, "RICHCNTL", nullptr);
   EXPECT_GT(::SendMessageA(richText, EM_GETLIMITTEXT, 0, 0), 0);
   HWND people = ::FindWindowExA(ToHwnd(host().chatRoom), nullptr, "_AOL_Listbox", nullptr);
-  ::SendMessageA(people, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Ann Lee"));
-  EXPECT_EQ(::SendMessageA(people, LB_GETCOUNT, 0, 0), 1);
+  EXPECT_EQ(::SendMessageA(people, LB_GETCOUNT, 0, 0), 1) << "the user alone is in the room";
+  ::SendMessageA(people, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Bob"));
+  EXPECT_EQ(::SendMessageA(people, LB_GETCOUNT, 0, 0), 2);
 
   // The window shows before its controls are all made, as the idler's wait allows for.
   host::OpenKeyword(platform_, "aol://9293:Bob");
@@ -215,6 +217,28 @@ TEST_F(Win32StandinTest, HostMessageBoxIsPressedByThePostedSpaceKey) {
   const std::vector<Received> received = standin_->received();
   ASSERT_EQ(received.size(), 2u);
   EXPECT_EQ(received[1].recipient, "$IM_ON");
+}
+
+// The menu bar is read with the menu functions, which under Wine work only in the
+// menu's own process: here, where the stand-in host runs on a thread.
+TEST_F(Win32StandinTest, MenuBarEntriesRunByTextAndPosition) {
+  Start();
+  library::RunHostMenuText(platform_, "REMEMBER window");
+  library::RunHostMenuItem(platform_, 0, 1);
+  library::RunHostMenuText(platform_, "close");
+  library::RunHostMenuText(platform_, "");
+  library::RunHostMenuText(platform_, "no such entry");
+  library::RunHostMenuItem(platform_, 4, 1);
+
+  std::vector<std::string> ran;
+  for (const Received& received : standin_->received()) {
+    EXPECT_EQ(received.kind, Received::Kind::kMenuCommand);
+    ran.push_back(received.bytes);
+  }
+  EXPECT_EQ(ran, (std::vector<std::string>{"&Remember Window Size", "&Open...", "&Close", "&New",
+                                           "&About America Online"}))
+      << "\"close\" is in the File and the Window menus: the earlier menu's entry runs; an "
+         "empty text runs the first entry; a text no entry has runs nothing";
 }
 
 // Where the pixels of each colour lie, across a painted line.
