@@ -21,6 +21,19 @@ inline constexpr std::string_view kComboBox = "_AOL_Combobox";
 inline constexpr std::string_view kEdit = "Edit";
 inline constexpr std::string_view kDialog = "#32770";
 inline constexpr std::string_view kButton = "Button";
+inline constexpr std::string_view kDialogStatic = "Static";  // a message box's texts
+inline constexpr std::string_view kPopupMenu = "#32768";
+inline constexpr std::string_view kCheckBox = "_AOL_Checkbox";
+inline constexpr std::string_view kGlyph = "_AOL_Glyph";
+inline constexpr std::string_view kTabControl = "_AOL_TabControl";
+inline constexpr std::string_view kTabPage = "_AOL_TabPage";
+inline constexpr std::string_view kTree = "_AOL_Tree";
+inline constexpr std::string_view kAolEdit = "_AOL_Edit";
+inline constexpr std::string_view kView = "_AOL_View";
+inline constexpr std::string_view kModal = "_AOL_Modal";
+// The host spells its font combo box two ways: in the compose windows and in read mail.
+inline constexpr std::string_view kFontCombo = "_AOL_Fontcombo";
+inline constexpr std::string_view kReadMailFontCombo = "_AOL_FontCombo";
 }  // namespace host_class
 
 // Searches below a window we already hold. A missing parent (0) gives 0 instead of a

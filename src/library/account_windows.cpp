@@ -9,7 +9,6 @@
 #include "host/window_search.h"
 #include "library/form_control.h"
 #include "library/host_lookups.h"
-#include "library/mail_classes.h"
 #include "library/mail_timings.h"
 #include "library/marker_walk.h"
 #include "library/primitives.h"
@@ -80,7 +79,7 @@ int CanSetParentalControls(host::Platform& platform) {
   if (!WaitForHost(platform, [&] {
         PostClick(platform, button);
         host::Pause(platform, mail_timings::kBetweenParentalClicksSeconds);
-        modal = platform.FindWindowA(mail_class::kModal, host::kAnyCaption);
+        modal = platform.FindWindowA(host::host_class::kModal, host::kAnyCaption);
         const WindowHandle label = host::FindChild(platform, modal, cls::kStatic);
         text = label ? GetControlText(platform, label) : std::string();
         return !text.empty();
@@ -102,7 +101,7 @@ std::string GetMemberProfile(host::Platform& platform, const std::string& screen
   WindowHandle button;
   if (!WaitForHost(platform, [&] {
         request = FindCaptionedHostChild(platform, kProfileRequestCaption);
-        edit = host::FindChild(platform, request, mail_class::kEdit);
+        edit = host::FindChild(platform, request, host::host_class::kAolEdit);
         button = host::FindChild(platform, request, cls::kIcon);
         return edit && button;
       })) {
@@ -117,7 +116,7 @@ std::string GetMemberProfile(host::Platform& platform, const std::string& screen
   std::string text;
   if (!WaitForHost(platform, [&] {
         profile = FindCaptionedHostChild(platform, kProfileCaption);
-        const WindowHandle view = host::FindChild(platform, profile, mail_class::kView);
+        const WindowHandle view = host::FindChild(platform, profile, host::host_class::kView);
         text = view ? GetControlText(platform, view) : std::string();
         box = FindHostMessageBox(platform);
         return view || box.box;
@@ -157,15 +156,16 @@ void ResetMailPreferences(host::Platform& platform) {
   WindowHandle modal;
   if (!WaitForHost(platform, [&] {
         ClickControl(platform, mailButton);
-        modal = platform.FindWindowA(mail_class::kModal, kMailPreferencesCaption);
+        modal = platform.FindWindowA(host::host_class::kModal, kMailPreferencesCaption);
         host::Pause(platform, mail_timings::kBetweenPreferencesClicksSeconds);
         return !modal.IsNone();
       })) {
     return;
   }
-  const WindowHandle first = host::FindChild(platform, modal, library_class::kCheckBox);
-  const WindowHandle second = host::FindNextChild(platform, modal, first, library_class::kCheckBox);
-  const WindowHandle sixth = host::FindNthChild(platform, modal, library_class::kCheckBox, 6);
+  const WindowHandle first = host::FindChild(platform, modal, host::host_class::kCheckBox);
+  const WindowHandle second =
+      host::FindNextChild(platform, modal, first, host::host_class::kCheckBox);
+  const WindowHandle sixth = host::FindNthChild(platform, modal, host::host_class::kCheckBox, 6);
   const WindowHandle save = host::FindChild(platform, modal, kModalButton);
   if (!first || !second || !sixth || !save)
     return;

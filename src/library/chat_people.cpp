@@ -63,9 +63,9 @@ void ListChatPeopleToCombo(host::Platform& platform, ListControl& combo, int inc
 WindowHandle FindPersonWindow(host::Platform& platform) {
   return FindHostChildWhere(platform, [&](WindowHandle child) {
     // Every lookup is made, as FindChatRoom makes them.
-    const bool box = !host::FindChild(platform, child, library_class::kCheckBox).IsNone();
+    const bool box = !host::FindChild(platform, child, host::host_class::kCheckBox).IsNone();
     const bool label = !host::FindChild(platform, child, host::host_class::kStatic).IsNone();
-    const bool glyph = !host::FindChild(platform, child, library_class::kGlyph).IsNone();
+    const bool glyph = !host::FindChild(platform, child, host::host_class::kGlyph).IsNone();
     const bool icons =
         !host::FindNthChild(platform, child, host::host_class::kIcon, kPersonWindowIcons).IsNone();
     return box && label && glyph && icons;
@@ -88,7 +88,7 @@ void IgnoreChatPerson(host::Platform& platform, int index) {
   if (!opened)
     return;
   platform.PumpEvents();
-  const WindowHandle box = host::FindChild(platform, person, library_class::kCheckBox);
+  const WindowHandle box = host::FindChild(platform, person, host::host_class::kCheckBox);
   if (!box || !TickCheckBox(platform, box))
     return;
   platform.PumpEvents();

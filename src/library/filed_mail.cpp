@@ -1,7 +1,6 @@
 #include "library/filed_mail.h"
 
 #include "host/window_search.h"
-#include "library/mail_classes.h"
 #include "library/mail_list.h"
 #include "library/marker_walk.h"
 
@@ -18,12 +17,12 @@ WindowHandle FindFiledMailWindow(host::Platform& platform) {
 }
 
 WindowHandle FiledList(host::Platform& platform) {
-  return host::FindChild(platform, FindFiledMailWindow(platform), mail_class::kTree);
+  return host::FindChild(platform, FindFiledMailWindow(platform), host::host_class::kTree);
 }
 
 MailList FiledMailList(host::Platform& platform) {
   const WindowHandle window = FindFiledMailWindow(platform);
-  return MailList{host::FindChild(platform, window, mail_class::kTree),
+  return MailList{host::FindChild(platform, window, host::host_class::kTree),
                   host::FindNthChild(platform, window, host::host_class::kIcon, kDeleteButton)};
 }
 

@@ -8,13 +8,7 @@
 // Lookups of host windows that several routines of the library share.
 namespace velto::library {
 
-// Classes and captions of host windows beyond those of the host routines.
-namespace library_class {
-inline constexpr std::string_view kCheckBox = "_AOL_Checkbox";
-inline constexpr std::string_view kGlyph = "_AOL_Glyph";
-inline constexpr std::string_view kPopupMenu = "#32768";
-inline constexpr std::string_view kStatic = "Static";
-}  // namespace library_class
+// Captions of host windows beyond those of the host routines.
 inline constexpr std::string_view kHostMessageBoxCaption = "America Online";
 inline constexpr std::string_view kOkCaption = "OK";
 

@@ -138,8 +138,8 @@ int IsMemberOnline(host::Platform& platform, const std::string& screenName) {
   }
   std::string answer;
   if (!WaitForHostWindow(platform, [&] {
-        const WindowHandle label =
-            host::FindNthChild(platform, answerBox.box, library_class::kStatic, kAnswerLabel);
+        const WindowHandle label = host::FindNthChild(
+            platform, answerBox.box, host::host_class::kDialogStatic, kAnswerLabel);
         answer = GetControlText(platform, label);
         return label && host::DecodeUtf8(answer).size() > kLongestUnfinishedAnswer;
       })) {

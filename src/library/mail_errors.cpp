@@ -4,7 +4,6 @@
 
 #include "host/utf8.h"
 #include "host/window_search.h"
-#include "library/mail_classes.h"
 #include "library/marker_walk.h"
 #include "library/primitives.h"
 #include "library/text_tools.h"
@@ -18,7 +17,7 @@ constexpr char32_t kNameEnd = U'-';
 
 std::string ErrorText(host::Platform& platform) {
   const host::WindowHandle view =
-      host::FindChild(platform, FindMailErrorWindow(platform), mail_class::kView);
+      host::FindChild(platform, FindMailErrorWindow(platform), host::host_class::kView);
   return view ? GetControlText(platform, view) : std::string();
 }
 

@@ -10,7 +10,6 @@
 #include "library/form_control.h"
 #include "library/host_lookups.h"
 #include "library/ignoring_case.h"
-#include "library/mail_classes.h"
 #include "library/mail_errors.h"
 #include "library/mail_timings.h"
 #include "library/marker_walk.h"
@@ -25,7 +24,6 @@ namespace cls = host::host_class;
 
 constexpr std::string_view kWriteMailCaption = "Write Mail";
 constexpr std::string_view kSendNowCaption = "Send Now";
-constexpr std::string_view kFontComboOfReadMail = "_AOL_FontCombo";
 constexpr int kWriteMailButton = 2;     // of the toolbar's "_AOL_Icon"
 constexpr int kForwardButton = 7;       // of the read-mail window's "_AOL_Icon"
 constexpr int kComposeIcons = 16;       // "_AOL_Icon" of a compose window
@@ -55,12 +53,12 @@ struct ComposeControls {
 
 ComposeControls LookUpComposeControls(host::Platform& platform, WindowHandle window) {
   ComposeControls c;
-  c.recipients = host::FindChild(platform, window, mail_class::kEdit);
-  c.copies = host::FindNextChild(platform, window, c.recipients, mail_class::kEdit);
-  c.subject = host::FindNextChild(platform, window, c.copies, mail_class::kEdit);
+  c.recipients = host::FindChild(platform, window, host::host_class::kAolEdit);
+  c.copies = host::FindNextChild(platform, window, c.recipients, host::host_class::kAolEdit);
+  c.subject = host::FindNextChild(platform, window, c.copies, host::host_class::kAolEdit);
   c.message = host::FindChild(platform, window, cls::kRichText);
   c.combo = host::FindChild(platform, window, cls::kComboBox);
-  c.fontCombo = host::FindChild(platform, window, mail_class::kFontCombo);
+  c.fontCombo = host::FindChild(platform, window, host::host_class::kFontCombo);
   WindowHandle icon = host::FindChild(platform, window, cls::kIcon);
   for (WindowHandle& slot : c.icons) {
     slot = icon;
@@ -135,8 +133,9 @@ WindowHandle FindComposeWindow(host::Platform& platform) {
 }
 
 WindowHandle FindReadMailWindow(host::Platform& platform) {
-  return FindHostChildWithMarkers(
-      platform, {{cls::kRichText, host::kAnyCaption, 2}, {cls::kComboBox}, {kFontComboOfReadMail}});
+  return FindHostChildWithMarkers(platform, {{cls::kRichText, host::kAnyCaption, 2},
+                                             {cls::kComboBox},
+                                             {host::host_class::kReadMailFontCombo}});
 }
 
 void CloseMailWindows(host::Platform& platform) {
@@ -210,7 +209,7 @@ int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
       platform,
       [&] {
         error = FindMailErrorWindow(platform);
-        const WindowHandle view = host::FindChild(platform, error, mail_class::kView);
+        const WindowHandle view = host::FindChild(platform, error, host::host_class::kView);
         errorText = view ? GetControlText(platform, view) : std::string();
         return !errorText.empty();
       },

@@ -2,7 +2,6 @@
 
 #include "host/window_search.h"
 #include "library/host_lookups.h"
-#include "library/mail_classes.h"
 #include "library/mail_list.h"
 
 namespace velto::library {
@@ -13,9 +12,9 @@ using host::WindowHandle;
 constexpr int kDeleteButton = 7;  // the mailbox's seventh "_AOL_Icon"
 
 WindowHandle FindTabList(host::Platform& platform, WindowHandle mailbox, int tab) {
-  const WindowHandle tabs = host::FindChild(platform, mailbox, mail_class::kTabControl);
-  const WindowHandle page = host::FindNthChild(platform, tabs, mail_class::kTabPage, tab);
-  return host::FindChild(platform, page, mail_class::kTree);
+  const WindowHandle tabs = host::FindChild(platform, mailbox, host::host_class::kTabControl);
+  const WindowHandle page = host::FindNthChild(platform, tabs, host::host_class::kTabPage, tab);
+  return host::FindChild(platform, page, host::host_class::kTree);
 }
 
 WindowHandle TabList(host::Platform& platform, int tab) {
@@ -36,8 +35,8 @@ std::string DuplicateProgress(int i, int j) {
 
 WindowHandle FindMailboxWindow(host::Platform& platform) {
   return FindHostChildWhere(platform, [&](WindowHandle child) {
-    const WindowHandle tabs = host::FindChild(platform, child, mail_class::kTabControl);
-    return !host::FindChild(platform, tabs, mail_class::kTabPage).IsNone();
+    const WindowHandle tabs = host::FindChild(platform, child, host::host_class::kTabControl);
+    return !host::FindChild(platform, tabs, host::host_class::kTabPage).IsNone();
   });
 }
 

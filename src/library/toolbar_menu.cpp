@@ -17,7 +17,7 @@ using host::WindowHandle;
 WindowHandle WaitForVisiblePopupMenu(host::Platform& platform) {
   const double start = platform.Clock();
   for (;;) {
-    const WindowHandle menu = platform.FindWindowA(library_class::kPopupMenu, host::kAnyCaption);
+    const WindowHandle menu = platform.FindWindowA(host::host_class::kPopupMenu, host::kAnyCaption);
     if (menu && platform.IsWindowVisible(menu))
       return menu;
     if (host::SecondsSince(platform, start) >= timings::kPopupMenuWaitSeconds)

@@ -13,10 +13,6 @@ namespace {
 
 namespace cls = host::host_class;
 
-constexpr std::string_view kModalClass = "_AOL_Modal";
-constexpr std::string_view kEditClass = "_AOL_Edit";
-constexpr std::string_view kViewClass = "_AOL_View";
-constexpr std::string_view kCheckboxClass = "_AOL_Checkbox";
 constexpr std::string_view kMayControlText = "Set Parental Controls\r\n";
 constexpr std::string_view kMayNotControlText =
     "Only the master screen name\r\nmay set Parental Controls.";
@@ -75,9 +71,10 @@ void StandinAccounts::OpenParentalControls() {
 }
 
 void StandinAccounts::ShowParentalDialog() {
-  if (ChildWithCaption(desktop_, host::kNoWindow, kModalClass, ""))
+  if (ChildWithCaption(desktop_, host::kNoWindow, host::host_class::kModal, ""))
     return;
-  const WindowHandle modal = desktop_.AddWindow(host::kNoWindow, kModalClass, "", Closable());
+  const WindowHandle modal =
+      desktop_.AddWindow(host::kNoWindow, host::host_class::kModal, "", Closable());
   desktop_.AddWindow(modal, cls::kStatic,
                      mayControlParentally ? kMayControlText : kMayNotControlText);
 }
@@ -90,7 +87,7 @@ void StandinAccounts::OpenProfileRequest() {
   desktop_.Schedule(kOpenSeconds, [this] {
     const WindowHandle window =
         desktop_.AddWindow(mdi_, cls::kChild, "Get a Member's Profile", Closable());
-    const WindowHandle edit = desktop_.AddWindow(window, kEditClass, "");
+    const WindowHandle edit = desktop_.AddWindow(window, host::host_class::kAolEdit, "");
     desktop_.AddWindow(window, cls::kIcon, "",
                        Button([this, edit] { AnswerProfileRequest(edit); }));
   });
@@ -107,7 +104,7 @@ void StandinAccounts::AnswerProfileRequest(WindowHandle edit) {
       return;
     }
     const WindowHandle window = desktop_.AddWindow(mdi_, cls::kChild, "Member Profile", Closable());
-    desktop_.AddWindow(window, kViewClass, profile->second);
+    desktop_.AddWindow(window, host::host_class::kView, profile->second);
   });
 }
 
@@ -132,14 +129,14 @@ void StandinAccounts::OpenPreferences() {
 }
 
 void StandinAccounts::ShowMailPreferences() {
-  if (ChildWithCaption(desktop_, host::kNoWindow, kModalClass, "Mail Preferences"))
+  if (ChildWithCaption(desktop_, host::kNoWindow, host::host_class::kModal, "Mail Preferences"))
     return;
   const WindowHandle modal =
-      desktop_.AddWindow(host::kNoWindow, kModalClass, "Mail Preferences", Closable());
+      desktop_.AddWindow(host::kNoWindow, host::host_class::kModal, "Mail Preferences", Closable());
   // The dialog edits a copy; its OK button saves it.
   auto boxes = std::make_shared<MailPreferences>(mailPreferences);
   for (std::size_t i = 0; i < boxes->size(); ++i) {
-    desktop_.AddWindow(modal, kCheckboxClass, "", CheckBox(boxes, i));
+    desktop_.AddWindow(modal, host::host_class::kCheckBox, "", CheckBox(boxes, i));
   }
   desktop_.AddWindow(modal, cls::kIcon, "OK", Button([this, modal, boxes] {
                        mailPreferences = *boxes;

@@ -10,7 +10,6 @@ namespace {
 
 namespace cls = host::host_class;
 
-constexpr std::string_view kPopupMenuClass = "#32768";
 constexpr int kNoHighlight = -1;
 
 struct PopupState {
@@ -114,7 +113,7 @@ WindowHandle ToolbarIcon(host::SubstituteDesktop& desktop, WindowHandle frame, i
 void ShowPopupMenu(host::SubstituteDesktop& desktop, std::vector<PopupEntry> entries) {
   auto menu = std::make_shared<PopupState>();
   menu->entries = std::move(entries);
-  desktop.AddWindow(host::kNoWindow, kPopupMenuClass, "",
+  desktop.AddWindow(host::kNoWindow, host::host_class::kPopupMenu, "",
                     [menu](host::SubstituteDesktop& d, WindowHandle self,
                            const host::Message& message) -> std::intptr_t {
                       if (message.message != WM_KEYDOWN)

@@ -11,12 +11,6 @@ namespace {
 
 namespace cls = host::host_class;
 
-constexpr std::string_view kEditClass = "_AOL_Edit";
-constexpr std::string_view kFontComboClass = "_AOL_Fontcombo";
-constexpr std::string_view kReadFontComboClass = "_AOL_FontCombo";
-constexpr std::string_view kTabControlClass = "_AOL_TabControl";
-constexpr std::string_view kTabPageClass = "_AOL_TabPage";
-constexpr std::string_view kViewClass = "_AOL_View";
 constexpr std::string_view kWriteMailCaption = "Write Mail";
 constexpr int kMailboxIcons = 8;
 constexpr int kFiledMailIcons = 5;
@@ -95,9 +89,9 @@ void StandinMail::AddMember(const std::string& screenName) {
 
 WindowHandle StandinMail::OpenMailbox(std::array<std::vector<std::string>, kMailboxTabs> tabs) {
   const WindowHandle mailbox = desktop_.AddWindow(mdi_, cls::kChild, "Online Mailbox", Closable());
-  const WindowHandle tabControl = desktop_.AddWindow(mailbox, kTabControlClass, "");
+  const WindowHandle tabControl = desktop_.AddWindow(mailbox, host::host_class::kTabControl, "");
   for (int tab = 0; tab < kMailboxTabs; ++tab) {
-    const WindowHandle page = desktop_.AddWindow(tabControl, kTabPageClass, "");
+    const WindowHandle page = desktop_.AddWindow(tabControl, host::host_class::kTabPage, "");
     auto list = std::make_unique<StandinMailList>(desktop_, page, std::move(tabs[tab]));
     list->onOpen = [this, l = list.get()](int index) { OpenEntry(*l, index); };
     tabs_[static_cast<std::size_t>(tab)] = std::move(list);
@@ -128,7 +122,7 @@ WindowHandle StandinMail::OpenReadMail(const std::string& subject) {
   desktop_.AddWindow(read, cls::kRichText, "From: a member");
   desktop_.AddWindow(read, cls::kRichText, "The mail's text.");
   desktop_.AddWindow(read, cls::kComboBox, "");
-  desktop_.AddWindow(read, kReadFontComboClass, "");
+  desktop_.AddWindow(read, host::host_class::kReadMailFontCombo, "");
   AddIcons(desktop_, read, kReadMailIcons, kReadMailForwardIcon, [this, subject] {
     desktop_.Schedule(kOpenSeconds, [this, subject] { OpenForwardWindow(subject); });
   });
@@ -145,12 +139,12 @@ WindowHandle StandinMail::OpenComposeWindow(const std::string& caption, const st
   const WindowHandle compose = desktop_.AddWindow(
       mdi_, cls::kChild, caption,
       Closable([this, asksToSave](WindowHandle self) { OnCloseCompose(self, asksToSave); }));
-  desktop_.AddWindow(compose, kEditClass, "");  // recipients
-  desktop_.AddWindow(compose, kEditClass, "");  // copies
-  desktop_.AddWindow(compose, kEditClass, subject);
+  desktop_.AddWindow(compose, host::host_class::kAolEdit, "");  // recipients
+  desktop_.AddWindow(compose, host::host_class::kAolEdit, "");  // copies
+  desktop_.AddWindow(compose, host::host_class::kAolEdit, subject);
   desktop_.AddWindow(compose, cls::kRichText, "");
   desktop_.AddWindow(compose, cls::kComboBox, "");
-  desktop_.AddWindow(compose, kFontComboClass, "");
+  desktop_.AddWindow(compose, host::host_class::kFontCombo, "");
   desktop_.AddWindow(compose, cls::kStatic, "Send Now");
   auto clicks = std::make_shared<int>(0);
   AddIcons(desktop_, compose, kComposeIcons, sendIcon, [this, compose, clicks] {
@@ -216,7 +210,7 @@ WindowHandle StandinMail::ShowMailError(const std::vector<std::string>& refusedN
             (name == kRefusedAlways ? "Not a valid address" : "Not a known member");
   }
   const WindowHandle error = desktop_.AddWindow(mdi_, cls::kChild, "Error", Closable());
-  desktop_.AddWindow(error, kViewClass, text);
+  desktop_.AddWindow(error, host::host_class::kView, text);
   return error;
 }
 

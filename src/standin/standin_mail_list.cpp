@@ -1,4 +1,5 @@
 #include "standin/standin_mail_list.h"
+#include "host/window_search.h"
 
 #include "host/host_text.h"
 #include "host/messages.h"
@@ -7,7 +8,6 @@
 namespace velto::standin {
 namespace {
 
-constexpr std::string_view kTreeClass = "_AOL_Tree";
 constexpr std::intptr_t kListError = -1;  // LB_ERR
 constexpr int kNoSelection = -1;
 
@@ -17,7 +17,7 @@ StandinMailList::StandinMailList(host::SubstituteDesktop& desktop, WindowHandle 
                                  std::vector<std::string> entries) {
   for (const std::string& entry : entries) entries_.push_back(host::ToHostBytes(entry));
   window_ = desktop.AddWindow(
-      parent, kTreeClass, "",
+      parent, host::host_class::kTree, "",
       [this](host::SubstituteDesktop& d, WindowHandle self, const host::Message& message) {
         return OnMessage(d, self, message);
       });

@@ -12,8 +12,6 @@ namespace {
 
 namespace cls = host::host_class;
 
-constexpr std::string_view kCheckBoxClass = "_AOL_Checkbox";
-constexpr std::string_view kGlyphClass = "_AOL_Glyph";
 // Room after a name for the 16 bytes a reader takes, whatever the name's length.
 constexpr std::size_t kBytesAfterName = 16;
 // Bytes of the host's own around the addresses and names.
@@ -94,8 +92,8 @@ void StandinPeople::OpenPersonWindow(WindowHandle mdi, const std::string& name) 
           windows_.Destroy(self);
       });
   windows_.Create(person, cls::kStatic, name);
-  windows_.Create(person, kGlyphClass, "");
-  windows_.CreateCheckBox(person, kCheckBoxClass, "Ignore Member", IsIgnored(name),
+  windows_.Create(person, host::host_class::kGlyph, "");
+  windows_.CreateCheckBox(person, host::host_class::kCheckBox, "Ignore Member", IsIgnored(name),
                           [this, name](bool checked) {
                             if (checked) {
                               ignored_.insert(name);

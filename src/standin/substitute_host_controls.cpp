@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include "host/window_search.h"
 
 #include "host/host_text.h"
 #include "host/messages.h"
@@ -11,7 +12,6 @@
 namespace velto::standin {
 namespace {
 
-constexpr std::string_view kPopupMenuClass = "#32768";
 constexpr std::intptr_t kListError = -1;  // LB_ERR
 constexpr std::intptr_t kChecked = 1;     // BST_CHECKED
 // Blocks placed in the host's memory start at multiples of this, like heap blocks.
@@ -110,7 +110,7 @@ void SubstituteHostWindows::ShowPopupMenu(WindowHandle /*owner*/,
                                           std::function<void(std::uint32_t)> chosen) {
   auto menu = std::make_shared<PopupMenu>(entries, std::move(chosen));
   const WindowHandle window = desktop_.AddWindow(
-      host::kNoWindow, kPopupMenuClass, "",
+      host::kNoWindow, host::host_class::kPopupMenu, "",
       [menu](host::SubstituteDesktop& desktop, WindowHandle self, const host::Message& message) {
         if (message.message == WM_KEYDOWN && menu->OnKey(message.wParam))
           desktop.RemoveWindow(self);

@@ -11,7 +11,6 @@ namespace {
 namespace cls = host::host_class;
 
 constexpr char kRecordProperty[] = "VeltoStandinWindow";
-constexpr std::string_view kCheckBoxClass = "_AOL_Checkbox";
 constexpr UINT kFirstMdiChildId = 0xFF00;
 
 HINSTANCE Module() {
@@ -171,7 +170,7 @@ constexpr ControlKind kControls[] = {
     {cls::kIcon, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON},
     {cls::kListBox, "LISTBOX", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT},
     {cls::kStatic, "STATIC", SS_LEFT},
-    {kCheckBoxClass, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX},
+    {host::host_class::kCheckBox, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX},
     // The keyword box is the system's own edit control, not a superclass of it.
     {cls::kEdit, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL},
 };

@@ -37,9 +37,6 @@ constexpr Place kChatRoomPlace{6, 44, 532, 350};
 constexpr Place kInstantMessagePlace{150, 90, 380, 250};
 constexpr Place kPersonPlace{200, 70, 300, 170};
 
-constexpr std::string_view kCheckBoxClass = "_AOL_Checkbox";
-constexpr std::string_view kGlyphClass = "_AOL_Glyph";
-
 constexpr COLORREF kToolbarColour = RGB(0, 51, 102);
 constexpr COLORREF kInnerToolbarColour = RGB(214, 223, 236);
 constexpr COLORREF kTitleColour = RGB(0, 51, 102);
@@ -131,11 +128,11 @@ void LayOutInnerToolbar(HWND inner, Extent size) {
 // The person's picture and name at the top, the check box under them, the window's
 // buttons in one row at the bottom.
 void LayOutPersonWindow(HWND person, Extent size) {
-  Put(FirstChild(person, kGlyphClass), kMargin, kMargin, kGlyphSize, kGlyphSize);
+  Put(FirstChild(person, host::host_class::kGlyph), kMargin, kMargin, kGlyphSize, kGlyphSize);
   const int right = kMargin + kGlyphSize + kMargin;
   Put(FirstChild(person, cls::kStatic), right, kMargin, size.cx - right - kMargin, kRowHeight);
-  Put(FirstChild(person, kCheckBoxClass), kMargin, 2 * kMargin + kGlyphSize, size.cx - 2 * kMargin,
-      kRowHeight);
+  Put(FirstChild(person, host::host_class::kCheckBox), kMargin, 2 * kMargin + kGlyphSize,
+      size.cx - 2 * kMargin, kRowHeight);
   const std::vector<HWND> icons = ChildrenOfClass(person, cls::kIcon);
   if (icons.empty())
     return;
@@ -149,7 +146,7 @@ void LayOutPersonWindow(HWND person, Extent size) {
 
 void LayOutHostChild(HWND child, Extent size) {
   const std::vector<HWND> richText = ChildrenOfClass(child, cls::kRichText);
-  if (FirstChild(child, kCheckBoxClass)) {
+  if (FirstChild(child, host::host_class::kCheckBox)) {
     LayOutPersonWindow(child, size);
   } else if (richText.size() >= 2) {
     LayOutChatRoom(child, richText, size);
@@ -196,7 +193,7 @@ void Paint(HWND window, HDC dc, const RECT& client) {
     Fill(dc, client, ::GetSysColor(COLOR_WINDOW));
     RECT edge = client;
     ::DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
-  } else if (HasClass(window, kGlyphClass)) {
+  } else if (HasClass(window, host::host_class::kGlyph)) {
     Fill(dc, client, kGlyphColour);
   } else if (HasClass(window, cls::kChild) && !::GetWindow(window, GW_CHILD)) {
     Fill(dc, client, ::GetSysColor(COLOR_WINDOW));

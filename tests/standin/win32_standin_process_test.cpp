@@ -250,7 +250,7 @@ TEST_F(StandinHostProgram, IgnoringAPersonTicksTheBoxInTheirWindow) {
   WindowHandle person;
   ASSERT_TRUE(Eventually([&] { return bool(person = library::FindPersonWindow(platform_)); }));
   EXPECT_EQ(platform_.GetWindowTextA(person, 64), "Bob");
-  const WindowHandle box = host::FindChild(platform_, person, library::library_class::kCheckBox);
+  const WindowHandle box = host::FindChild(platform_, person, host::host_class::kCheckBox);
   EXPECT_EQ(platform_.SendMessageA(box, BM_GETCHECK, 0, 0u), BST_CHECKED);
   platform_.PostMessageA(person, WM_CLOSE, 0, 0);
   EXPECT_TRUE(Eventually([&] { return !library::FindPersonWindow(platform_); }));
