@@ -1,4 +1,14 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under wine64. The caller (scripts/test) provides
 # WINEPREFIX and DISPLAY; without them the program is run in a default prefix.
-exec /usr/lib/wine/wine64 "$@"
+# VELTO_WINE_DPI runs it with Wine at that many dots per inch, restored afterwards.
+WINE=/usr/lib/wine/wine64
+DESKTOP='HKCU\Control Panel\Desktop'
+if [ -z "${VELTO_WINE_DPI:-}" ]; then
+  exec "$WINE" "$@"
+fi
+"$WINE" reg add "$DESKTOP" /v LogPixels /t REG_DWORD /d "$VELTO_WINE_DPI" /f >/dev/null 2>&1
+"$WINE" "$@"
+status=$?
+"$WINE" reg delete "$DESKTOP" /v LogPixels /f >/dev/null 2>&1
+exit $status

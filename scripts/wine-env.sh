@@ -17,13 +17,31 @@ wine_env_start() {
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
   fi
+  # A prefix made before 32-bit Wine was installed lacks its 32-bit half: make it anew.
+  if [ -f "$WINEPREFIX/.velto-ready" ] && [ -x /usr/lib/wine/wine ] &&
+    [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    rm -f "$WINEPREFIX/.velto-ready"
+  fi
   if [ ! -f "$WINEPREFIX/.velto-ready" ]; then
     mkdir -p "$WINEPREFIX"
     $WINE wineboot --init >/dev/null 2>&1 || true
     # Without a window manager, hiding a window would stall 2 s unless Wine manages none.
     $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     /usr/lib/wine/wineserver -w || true
+    # Wine draws with the fonts of the prefix's Fonts folder: without its own Marlett the
+    # caption buttons read "0 1 r", and without its MS Sans Serif the labels' text is wider
+    # than on Windows.
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     touch "$WINEPREFIX/.velto-ready"
+  fi
+}
+
+# The dots per inch Wine gives its programs (Windows' "LogPixels"); 96 is Wine's default.
+wine_set_dpi() {
+  if [ "$1" = 96 ]; then
+    $WINE reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+  else
+    $WINE reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   fi
 }
 

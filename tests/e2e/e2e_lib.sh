@@ -1,9 +1,15 @@
 # Drives velto-idler.exe and standin-host.exe under Wine on a virtual display, with
 # real X input, and reads what the stand-in host received from its log.
 # Sourced by the scenario scripts and by scripts/run. Needs: APP_DIR (the folder with
-# both programs), REPO_ROOT.
+# both programs), REPO_ROOT. IDLER_DIR and HOST_DIR, when set, take the idler and the
+# stand-in host from other folders (a 64-bit idler beside a 32-bit host, say); E2E_DPI
+# runs the programs at that many dots per inch (96 unless set).
 
 source "$REPO_ROOT/scripts/wine-env.sh"
+
+IDLER_DIR=${IDLER_DIR:-$APP_DIR}
+HOST_DIR=${HOST_DIR:-$APP_DIR}
+E2E_DPI=${E2E_DPI:-96}
 
 E2E_WORK=${E2E_WORK:-$(mktemp -d /tmp/velto-e2e.XXXXXX)}
 HOST_LOG="$E2E_WORK/host.log"
@@ -26,6 +32,7 @@ screenshot() {
 # Stops everything a scenario started; the scenario's own exit status stands.
 e2e_stop() {
   local status=$?
+  if [ "$E2E_DPI" != 96 ]; then wine_set_dpi 96; fi
   if [ -n "$IDLER_PID" ]; then kill "$IDLER_PID" 2>/dev/null || true; fi
   if [ -n "$STANDIN_PID" ]; then kill "$STANDIN_PID" 2>/dev/null || true; fi
   wine_env_stop
@@ -41,6 +48,12 @@ wait_until() {
     [ "$(date +%s%N)" -lt "$deadline" ] || return 1
     sleep 0.1
   done
+}
+
+# The prefix, the display and the dpi a scenario runs in.
+e2e_start() {
+  wine_env_start
+  if [ "$E2E_DPI" != 96 ]; then wine_set_dpi "$E2E_DPI"; fi
 }
 
 # --- the stand-in host's log ---
@@ -77,13 +90,13 @@ expect_gap() {
 
 start_standin() {
   : >"$HOST_LOG"
-  "$WINE" "$APP_DIR/standin-host.exe" --log="$(winepath_of "$HOST_LOG")" "$@" >/dev/null 2>&1 &
+  "$WINE" "$HOST_DIR/standin-host.exe" --log="$(winepath_of "$HOST_LOG")" "$@" >/dev/null 2>&1 &
   STANDIN_PID=$!
   wait_until 90 window_exists "America Online" || fail "the stand-in host did not come up"
 }
 
 start_idler() {
-  "$WINE" "$APP_DIR/velto-idler.exe" >/dev/null 2>&1 &
+  "$WINE" "$IDLER_DIR/velto-idler.exe" >/dev/null 2>&1 &
   IDLER_PID=$!
 }
 
@@ -97,7 +110,7 @@ window_exists() { xdotool search --name "^$1\$" >/dev/null 2>&1; }
 # --- the user ---
 
 load_layout() {
-  "$WINE" "$APP_DIR/velto-layout.exe" 2>/dev/null | tr -d '\r' >"$LAYOUT"
+  "$WINE" "$IDLER_DIR/velto-layout.exe" "$E2E_DPI" 2>/dev/null | tr -d '\r' >"$LAYOUT"
   [ -s "$LAYOUT" ] || fail "no layout"
 }
 

@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 answer=${1:?close, box or never}
 trap e2e_stop EXIT
-wine_env_start
+e2e_start
 load_layout
 start_standin --im="$answer"
 start_up_with_handle "me"

@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 trap e2e_stop EXIT
-wine_env_start
+e2e_start
 load_layout
 start_standin
 start_up_with_handle ""

@@ -51,8 +51,12 @@ bool RunsOnWine() {
   return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
 }
 
-// The stand-in host next to this program, else where the build made it.
+// The stand-in host named by VELTO_STANDIN_HOST (a build of the other bitness, for the
+// mixed pairings), else the one next to this program, else where the build made it.
 std::string StandinHostPath() {
+  char chosen[MAX_PATH] = {};
+  if (::GetEnvironmentVariableA("VELTO_STANDIN_HOST", chosen, MAX_PATH) > 0)
+    return chosen;
   char self[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, self, MAX_PATH);
   const std::string beside = FolderOf(self) + "standin-host.exe";

@@ -22,10 +22,19 @@ HWND ToHwnd(host::WindowHandle window) {
   return static_cast<HWND>(ULongToHandle(window.value()));
 }
 
-// At 96 and 192 dpi the layout's twips, all multiples of 15, are whole pixels.
+// Where a rectangle of the layout lands at a dpi: its corner and its size each rounded to
+// the nearest pixel (at 96 and 192 dpi the layout's twips, all multiples of 15, are whole
+// pixels; at 144 dpi half pixels round up).
 RECT PixelsAt(int dpi, const TwipRect& r) {
-  const auto px = [dpi](int twips) { return twips * dpi / 1440; };
-  return RECT{px(r.left), px(r.top), px(r.left + r.width), px(r.top + r.height)};
+  const auto px = [dpi](int twips) { return ::MulDiv(twips, dpi, 1440); };
+  return RECT{px(r.left), px(r.top), px(r.left) + px(r.width), px(r.top) + px(r.height)};
+}
+
+int ScreenDpi() {
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+  ::ReleaseDC(nullptr, screen);
+  return dpi;
 }
 
 RECT PlacedOn(HWND form, HWND child) {
@@ -125,12 +134,9 @@ class Win32ToolkitTest : public ::testing::Test {
   Win32Toolkit toolkit_;
 };
 
+// Run at 96 dpi and again at 144 dpi (the test list sets Wine's dpi for the second run).
 TEST_F(Win32ToolkitTest, PlacesBorderlessWindowsAndTheirControlsAtTheLayoutRectangles) {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-  ::ReleaseDC(nullptr, screen);
-  if (dpi != 96)
-    GTEST_SKIP() << "the screen is at " << dpi << " dpi";
+  const int dpi = ScreenDpi();
 
   for (FormId id : {FormId::kForm1, FormId::kForm2, FormId::kForm3}) {
     const FormLayout& layout = LayoutOf(id);
@@ -141,7 +147,7 @@ TEST_F(Win32ToolkitTest, PlacesBorderlessWindowsAndTheirControlsAtTheLayoutRecta
     RECT window, client;
     ::GetWindowRect(form, &window);
     ::GetClientRect(form, &client);
-    EXPECT_EQ(Describe(window), Describe(PixelsAt(96, layout.rect))) << layout.name;
+    EXPECT_EQ(Describe(window), Describe(PixelsAt(dpi, layout.rect))) << layout.name;
     EXPECT_EQ(client.right, window.right - window.left) << layout.name << ": has a frame";
     EXPECT_EQ(client.bottom, window.bottom - window.top) << layout.name << ": has a frame";
     const LONG_PTR style = ::GetWindowLongPtrA(form, GWL_STYLE);
@@ -154,11 +160,39 @@ TEST_F(Win32ToolkitTest, PlacesBorderlessWindowsAndTheirControlsAtTheLayoutRecta
         continue;
       HWND child = Control(id, control.name);
       ASSERT_TRUE(child) << layout.name << "." << control.name;
-      EXPECT_EQ(Describe(PlacedOn(form, child)), Describe(PixelsAt(96, control.rect)))
+      EXPECT_EQ(Describe(PlacedOn(form, child)), Describe(PixelsAt(dpi, control.rect)))
           << layout.name << "." << control.name;
     }
   }
   EXPECT_TRUE(::GetWindowLongPtrA(Form(FormId::kForm2), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+}
+
+// The labels' fonts grow with the dpi as their rectangles do, so every caption, wrapped as
+// the label wraps it, stays inside its label.
+TEST_F(Win32ToolkitTest, EveryCaptionFitsInsideItsLabel) {
+  for (FormId id : {FormId::kForm1, FormId::kForm2, FormId::kForm3}) {
+    const FormLayout& layout = LayoutOf(id);
+    toolkit_.Load(id);
+    for (const ControlLayout& control : layout.controls) {
+      if (control.kind != ControlKind::kLabel || control.text.empty())
+        continue;
+      HWND label = Control(id, control.name);
+      ASSERT_TRUE(label) << layout.name << "." << control.name;
+      RECT inside;
+      ::GetClientRect(label, &inside);
+      char caption[256] = {};
+      ::GetWindowTextA(label, caption, sizeof caption);
+      RECT needed = inside;
+      HDC dc = ::GetDC(label);
+      HGDIOBJ previous =
+          ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+      ::DrawTextA(dc, caption, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+      ::SelectObject(dc, previous);
+      ::ReleaseDC(label, dc);
+      EXPECT_LE(needed.right, inside.right) << layout.name << "." << control.name;
+      EXPECT_LE(needed.bottom, inside.bottom) << layout.name << "." << control.name;
+    }
+  }
 }
 
 TEST_F(Win32ToolkitTest, LaysItselfOutAgainOnAMonitorOfAnotherDpi) {
@@ -186,12 +220,14 @@ TEST_F(Win32ToolkitTest, PaintsLabelsAndTextBoxesRedOnBlackAndLinesInTheirColour
   Rendering(Control(FormId::kForm2, "text1")).ExpectRedOnBlack("Form2.text1");
   Rendering(Control(FormId::kForm1, "Label2")).ExpectRedOnBlack("Form1.Label2");
 
-  // Line1 runs down x = 360 twips; Line12 is a single pixel at (1770, 1815) twips.
+  // Line1 runs down x = 360 twips; Line12 is a single pixel at (1770, 1815) twips. Lines
+  // stay one pixel wide at every dpi.
+  const auto px = [dpi = ScreenDpi()](int twips) { return ::MulDiv(twips, dpi, 1440); };
   const Rendering form1(Form(FormId::kForm1));
-  EXPECT_EQ(form1.At(360 / 15, 300 / 15), RGB(0, 0, 255));
-  EXPECT_EQ(form1.At(360 / 15 - 1, 300 / 15), RGB(0, 0, 0));
+  EXPECT_EQ(form1.At(px(360), px(300)), RGB(0, 0, 255));
+  EXPECT_EQ(form1.At(px(360) - 1, px(300)), RGB(0, 0, 0));
   const Rendering form2(Form(FormId::kForm2));
-  EXPECT_EQ(form2.At(1770 / 15, 1830 / 15), ::GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(form2.At(px(1770), px(1815)), ::GetSysColor(COLOR_WINDOWTEXT));
 }
 
 TEST_F(Win32ToolkitTest, ShowsTheUpArrowWhereTheLayoutSaysAndTheUsualCursorsElsewhere) {
