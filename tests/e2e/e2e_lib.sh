@@ -100,8 +100,15 @@ start_idler() {
   IDLER_PID=$!
 }
 
-idler_running() { kill -0 "$IDLER_PID" 2>/dev/null && pgrep -f velto-idler.exe >/dev/null; }
-idler_gone() { ! pgrep -f velto-idler.exe >/dev/null; }
+# Whether a process we started still runs (an ended one stays a zombie until reaped).
+# Only our own: other programs on the machine may run another idler.
+process_alive() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+  [[ "$state" != Z* ]]
+}
+idler_running() { process_alive "$IDLER_PID"; }
+idler_gone() { ! process_alive "$IDLER_PID"; }
 
 winepath_of() { echo "Z:${1//\//\\}"; }
 

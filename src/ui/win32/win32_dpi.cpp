@@ -11,6 +11,17 @@ int ScreenDpi() {
   return dpi;
 }
 
+int WindowDpi(HWND window) {
+  // Looked up at run time: Windows before 10 has no GetDpiForWindow, and the program
+  // must load there.
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow =
+      reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+          ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
+  return dpi > 0 ? static_cast<int>(dpi) : ScreenDpi();
+}
+
 int TwipsToPixels(int twips, int dpi) {
   return ::MulDiv(twips, dpi, kTwipsPerInch);
 }

@@ -57,6 +57,7 @@ void Win32Form::Create() {
   ::CreateWindowExA(exStyle, kFormClassName, caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, rect.left,
                     rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
                     ::GetModuleHandleA(nullptr), this);
+  TakeTheDpiOfItsMonitor();
   CreateControls();
   LayOutControls();
   for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
@@ -66,6 +67,19 @@ void Win32Form::Create() {
     timers_[i] = TimerSetting{control.timerEnabled, control.timerInterval};
     Rearm(i);
   }
+}
+
+// A per-monitor aware window placed on a monitor whose dpi is not the primary one's gets
+// no WM_DPICHANGED for it: it takes its size in inches at that monitor's dpi here, where
+// it was placed.
+void Win32Form::TakeTheDpiOfItsMonitor() {
+  const int dpi = WindowDpi(hwnd_);
+  if (dpi == dpi_)
+    return;
+  dpi_ = dpi;
+  const RECT size = PixelRect(layout_.rect, dpi_);
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, size.right - size.left, size.bottom - size.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::CreateControls() {

@@ -61,6 +61,7 @@ class Win32Form {
   void OnDpiChanged(int dpi, const RECT& suggested);
   void PaintLines(HDC dc) const;
 
+  void TakeTheDpiOfItsMonitor();
   void CreateControls();
   void LayOutControls();
   HFONT FontFor(const Font& font);
