@@ -9,5 +9,8 @@ add_library(velto_standin_win32 STATIC
   ${PROJECT_SOURCE_DIR}/src/standin/win32_transcript_view.cpp)
 target_link_libraries(velto_standin_win32 PUBLIC velto_standin user32 gdi32)
 
-add_executable(standin-host WIN32 ${CMAKE_CURRENT_LIST_DIR}/win32_standin_host_main.cpp)
+add_executable(standin-host WIN32 ${CMAKE_CURRENT_LIST_DIR}/win32_standin_host_main.cpp
+                                  ${CMAKE_CURRENT_LIST_DIR}/standin_host.rc)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/standin_host.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/standin_host.ico)
 target_link_libraries(standin-host PRIVATE velto_standin_win32 shell32)

@@ -17,5 +17,5 @@ add_executable(velto-idler WIN32
 # windres finds the version header and the manifest on its include path.
 target_include_directories(velto-idler PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/velto_idler.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_CURRENT_BINARY_DIR}/velto_version.h;${CMAKE_CURRENT_BINARY_DIR}/velto_idler.manifest")
+  OBJECT_DEPENDS "${CMAKE_CURRENT_BINARY_DIR}/velto_version.h;${CMAKE_CURRENT_BINARY_DIR}/velto_idler.manifest;${CMAKE_CURRENT_LIST_DIR}/velto_idler.ico")
 target_link_libraries(velto-idler PRIVATE velto_ui)

@@ -204,6 +204,8 @@ void RegisterOwnClass(std::string_view className, WNDPROC proc, int backgroundCo
   wc.lpfnWndProc = proc;
   wc.hInstance = Module();
   wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  // The exe's own icon (resource 1); none in test programs.
+  wc.hIcon = ::LoadIconA(Module(), MAKEINTRESOURCEA(1));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColour + 1));
   wc.lpszClassName = name.c_str();
   ::RegisterClassExA(&wc);  // fails harmlessly when an earlier instance registered it

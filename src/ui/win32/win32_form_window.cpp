@@ -40,6 +40,8 @@ void Win32Form::RegisterWindowClass() {
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = ::GetModuleHandleA(nullptr);
   wc.hCursor = CursorHandle(Cursor::kArrow);
+  // The exe's own icon (resource 1), for the task bar and Alt+Tab; none in test programs.
+  wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
   wc.lpszClassName = kFormClassName;
   ::RegisterClassExA(&wc);  // fails harmlessly when already registered
 }
