@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <boost/algorithm/string/replace.hpp>
 #include <functional>
 #include <string>
@@ -26,6 +28,7 @@ using velto::bench::Prose;
 
 constexpr int64_t kKilobyte = 1 << 10;
 constexpr int64_t kMegabyte = 1 << 20;
+constexpr int kMallocKeeps = 256 << 20;
 
 using Replace = std::string (*)(std::string&, std::string_view, std::string_view);
 using Restyle = std::string (*)(std::string&);
@@ -85,14 +88,14 @@ std::string LibraryRemoveSpaces(std::string& text, std::string_view, std::string
   return velto::library::RemoveSpaces(text);
 }
 
-void RegisterReplaceCases(const char* routine, Replace ours, const std::vector<ReplaceCase>& cases) {
+void RegisterReplaceCases(const char* routine, Replace ours,
+                          const std::vector<ReplaceCase>& cases) {
   for (const ReplaceCase& c : cases) {
     const std::string text = c.text();
     for (auto [who, replace] : {std::pair{"", ours}, std::pair{"/boost", BoostReplace}}) {
-      benchmark::RegisterBenchmark((std::string(routine) + "/" + c.name + who).c_str(),
-                                   [=](benchmark::State& state) {
-                                     RunReplace(state, replace, text, c.find, c.replacement);
-                                   })
+      benchmark::RegisterBenchmark(
+          (std::string(routine) + "/" + c.name + who).c_str(),
+          [=](benchmark::State& state) { RunReplace(state, replace, text, c.find, c.replacement); })
           ->Unit(benchmark::kMicrosecond);
     }
   }
@@ -113,10 +116,9 @@ void RegisterArtCases() {
       velto::library::ArtStyle28};
   int number = 1;
   for (Restyle restyle : styles) {
-    benchmark::RegisterBenchmark(("ArtStyle/" + std::to_string(number++)).c_str(),
-                                 [=](benchmark::State& state) {
-                                   RunRestyle(state, restyle, drawing);
-                                 })
+    benchmark::RegisterBenchmark(
+        ("ArtStyle/" + std::to_string(number++)).c_str(),
+        [=](benchmark::State& state) { RunRestyle(state, restyle, drawing); })
         ->Unit(benchmark::kMicrosecond);
   }
   benchmark::RegisterBenchmark("FlipArt", [=](benchmark::State& state) {
@@ -166,6 +168,11 @@ BENCHMARK_TEMPLATE(BM_Mirror, velto::naive::MirrorArt)->Name("MirrorArt/naive")-
 }  // namespace
 
 int main(int argc, char** argv) {
+  // glibc hands every freed block of a megabyte back to the system at once, and every page
+  // of the next one is then a fault to it, which on a virtual machine costs more than the
+  // work measured. Kept, the memory is reused, as a long-running program's would be.
+  mallopt(M_MMAP_THRESHOLD, kMallocKeeps);
+  mallopt(M_TRIM_THRESHOLD, kMallocKeeps);
   RegisterReplaceCases("ReplaceText", velto::library::ReplaceText, ReplaceCases());
   RegisterReplaceCases("RemoveSpaces", LibraryRemoveSpaces, RemoveSpacesCases());
   RegisterArtCases();

@@ -33,9 +33,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
   wc.lpszClassName = kClassName;
   ::RegisterClassExA(&wc);
-  HWND window = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "Idle baseline",
-                                  WS_POPUP | WS_VISIBLE, 0, 0, kWindowWidth, kWindowHeight, nullptr,
-                                  nullptr, instance, nullptr);
+  HWND window =
+      ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "Idle baseline", WS_POPUP | WS_VISIBLE, 0, 0,
+                        kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
   ::SetTimer(window, kTimerId, kTimerMilliseconds, nullptr);
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

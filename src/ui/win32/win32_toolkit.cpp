@@ -119,13 +119,19 @@ void Win32Toolkit::ShowMessageBox(std::string_view text, std::string_view title)
   ::MessageBoxA(ToHwnd(FrontWindow()), textBytes.c_str(), titleBytes.c_str(), MB_OK);
 }
 
+// Called twenty times a second by the clock: one call into the system where the text
+// fits the usual buffer, a second to size a longer one.
 std::string Win32Toolkit::TimeOfDayText() {
+  constexpr int kUsualLength = 64;
+  char usual[kUsualLength];
+  int written = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, usual, kUsualLength);
+  if (written > 0)
+    return host::FromHostBytes(std::string_view(usual, static_cast<std::size_t>(written - 1)));
   const int size = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, nullptr, 0);
   if (size <= 0)
     return {};
   std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
-  const int written =
-      ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer.data(), size);
+  written = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer.data(), size);
   // The count includes the terminating null.
   return host::FromHostBytes(std::string_view(buffer.data(), written > 1 ? written - 1 : 0));
 }
