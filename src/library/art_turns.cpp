@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -104,11 +105,25 @@ constexpr std::array<bool, 256> FlipStarts() {
 }
 constexpr std::array<bool, 256> kFlipStarts = FlipStarts();
 
+// What the ASCII characters become; nothing (a null view) for those that stay.
+constexpr std::array<std::string_view, kAsciiEnd> AsciiFlips() {
+  std::array<std::string_view, kAsciiEnd> flips{};
+  for (const auto& [from, to] : kFlipped) {
+    if (from.size() == 1)
+      flips[static_cast<unsigned char>(from[0])] = to;
+  }
+  return flips;
+}
+constexpr std::array<std::string_view, kAsciiEnd> kAsciiFlips = AsciiFlips();
+
 // Turns the characters of lines in order. A run of apostrophes may go on over a line
 // feed, which is dropped, but not over a line break.
 class Flipper {
  public:
-  explicit Flipper(std::string& out) : out_(out) {}
+  // Each byte of a line, and each break, takes three bytes at most (a double quote
+  // becomes „): `to` has room for that.
+  static constexpr std::size_t kMostBytesPerByte = 3;
+  explicit Flipper(char* to) : to_(to) {}
 
   void Line(std::string_view line) {
     std::size_t kept = 0;  // where the bytes not yet written, all unchanged, begin
@@ -121,20 +136,26 @@ class Flipper {
         i += length;
         continue;
       }
-      out_.append(line.substr(kept, i - kept));
-      for (char c : becomes) out_.push_back(c);  // a few bytes: cheaper than a call
+      Write(line.substr(kept, i - kept));
+      Write(becomes);
       i += length;
       kept = i;
     }
-    out_.append(line.substr(kept));
+    Write(line.substr(kept));
   }
 
   void Break() {
     apostrophes_ = 0;
-    out_.append(kLineBreak);
+    Write(kLineBreak);
   }
 
+  char* end() const { return to_; }
+
  private:
+  void Write(std::string_view bytes) {
+    for (char c : bytes) *to_++ = c;
+  }
+
   // False when the character stays as it is.
   bool Turned(std::string_view character, std::string_view& becomes) {
     if (character[0] == kLineFeed) {
@@ -146,17 +167,22 @@ class Flipper {
       becomes = ++apostrophes_ % 2 == 1 ? kComma : std::string_view();
       return true;
     }
-    for (const auto& [from, to] : kFlipped) {
-      if (character.size() == from.size() && character == from) {
-        apostrophes_ = 0;
-        becomes = to;
-        return true;
+    const auto byte = static_cast<unsigned char>(character[0]);
+    if (byte < kAsciiEnd) {
+      becomes = kAsciiFlips[byte];
+    } else {
+      for (const auto& [from, to] : kFlipped) {
+        if (character == from)
+          becomes = to;
       }
     }
-    return false;
+    if (becomes.data() == nullptr)
+      return false;
+    apostrophes_ = 0;
+    return true;
   }
 
-  std::string& out_;
+  char* to_;
   std::size_t apostrophes_ = 0;
 };
 
@@ -193,15 +219,16 @@ std::string MirroredLines(std::string_view art) {
 
 std::string FlippedLines(std::string_view art) {
   const std::vector<std::size_t> starts = LineStarts(art);
-  std::string flipped;
-  flipped.reserve(art.size() + art.size() / 2);
-  Flipper flipper(flipped);
+  // Written through a pointer into room for the longest result, then copied once:
+  // cheaper than growing a string a few bytes at a time.
+  const std::unique_ptr<char[]> room(new char[Flipper::kMostBytesPerByte * art.size()]);
+  Flipper flipper(room.get());
   for (std::size_t line = starts.size() - 1; line-- > 0;) {
     flipper.Line(art.substr(starts[line], starts[line + 1] - 1 - starts[line]));
     if (line > 0)
       flipper.Break();
   }
-  return flipped;
+  return std::string(room.get(), flipper.end());
 }
 
 std::size_t LinesWithBreakAppendedCount(std::string_view art) {

@@ -25,6 +25,10 @@ class Pattern {
   // occurs nowhere.
   std::size_t Find(std::string_view text, std::size_t from) const;
   std::size_t size() const { return folded_.size(); }
+  // Calls onMatch(position) for every occurrence from `from` on, left to right, each
+  // search resuming after the occurrence found: what a replacement of every one visits.
+  template <typename OnMatch>
+  void ForEachOccurrence(std::string_view text, std::size_t from, const OnMatch& onMatch) const;
 
  private:
   bool MatchesAt(const char* at) const;
