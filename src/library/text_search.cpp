@@ -19,21 +19,19 @@ namespace {
 constexpr std::size_t kBlockSize = 16;
 using Block = unsigned char __attribute__((vector_size(kBlockSize)));
 
-Block Load(const char* at) {
-  Block block;
+// Blocks go by reference: without SSE (32-bit x86) a block by value would take another
+// calling convention than with it.
+void Load(Block& block, const char* at) {
   std::memcpy(&block, at, kBlockSize);
-  return block;
 }
 
-Block Filled(unsigned char byte) {
-  Block block;
+void Fill(Block& block, unsigned char byte) {
   for (std::size_t i = 0; i < kBlockSize; ++i) block[i] = byte;
-  return block;
 }
 
 // Bit k set where byte k of the comparison's result is set (all its bits are).
 template <typename Comparison>
-unsigned BitPerByte(Comparison hits) {
+unsigned BitPerByte(const Comparison& hits) {
 #if defined(__SSE2__)
   return static_cast<unsigned>(_mm_movemask_epi8(reinterpret_cast<__m128i>(hits)));
 #else
@@ -107,12 +105,16 @@ std::size_t Pattern::Find(std::string_view text, std::size_t from) const {
 std::size_t Pattern::FindInBlocks(std::string_view text, std::size_t from) const {
   const char* bytes = text.data();
   const std::size_t last = folded_.size() - 1;
-  const Block firstWant = Filled(firstWant_), firstLoose = Filled(firstLoose_);
-  const Block lastWant = Filled(lastWant_), lastLoose = Filled(lastLoose_);
+  Block firstWant, firstLoose, lastWant, lastLoose, here, there;
+  Fill(firstWant, firstWant_);
+  Fill(firstLoose, firstLoose_);
+  Fill(lastWant, lastWant_);
+  Fill(lastLoose, lastLoose_);
   std::size_t i = from;
   for (; i + last + kBlockSize <= text.size(); i += kBlockSize) {
-    const auto hits = ((Load(bytes + i) | firstLoose) == firstWant) &
-                      ((Load(bytes + i + last) | lastLoose) == lastWant);
+    Load(here, bytes + i);
+    Load(there, bytes + i + last);
+    const auto hits = ((here | firstLoose) == firstWant) & ((there | lastLoose) == lastWant);
     for (unsigned bits = BitPerByte(hits); bits; bits &= bits - 1) {
       const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(bits));
       if (MatchesAt(bytes + at))
@@ -135,8 +137,11 @@ void Pattern::ForEachOccurrence(std::string_view text, std::size_t from,
     return;
   const char* bytes = text.data();
   const std::size_t last = folded_.size() - 1;
-  const Block firstWant = Filled(firstWant_), firstLoose = Filled(firstLoose_);
-  const Block lastWant = Filled(lastWant_), lastLoose = Filled(lastLoose_);
+  Block firstWant, firstLoose, lastWant, lastLoose, here, there;
+  Fill(firstWant, firstWant_);
+  Fill(firstLoose, firstLoose_);
+  Fill(lastWant, lastWant_);
+  Fill(lastLoose, lastLoose_);
   std::size_t resume = from;  // no occurrence may begin before this
   const auto consider = [&](std::size_t at) {
     if (at >= resume && MatchesAt(bytes + at)) {
@@ -146,8 +151,9 @@ void Pattern::ForEachOccurrence(std::string_view text, std::size_t from,
   };
   std::size_t i = from;
   for (; i + last + kBlockSize <= text.size(); i += kBlockSize) {
-    const auto hits = ((Load(bytes + i) | firstLoose) == firstWant) &
-                      ((Load(bytes + i + last) | lastLoose) == lastWant);
+    Load(here, bytes + i);
+    Load(there, bytes + i + last);
+    const auto hits = ((here | firstLoose) == firstWant) & ((there | lastLoose) == lastWant);
     for (unsigned bits = BitPerByte(hits); bits; bits &= bits - 1)
       consider(i + static_cast<std::size_t>(__builtin_ctz(bits)));
   }
