@@ -1,8 +1,8 @@
 #pragma once
 
-// ReplaceText, SwapText and MirrorArt written the straightforward way they are usually
-// described: after every replacement the text is rebuilt, lowered again and searched again,
-// and lines are read one at a time from the start of the text. The results are the
+// ReplaceText, SwapText, MirrorArt and FlipArt written the straightforward way they are
+// usually described: after every replacement the text is rebuilt, lowered again and
+// searched again, and lines are read one at a time from the start of the text. The results are the
 // library's; the time grows with the square of the length. The benchmarks measure the
 // library against these, and the fuzzer checks that both give the same results.
 
@@ -105,6 +105,28 @@ inline std::string MirrorArt(std::string_view original) {
     mirrored = SwapText(mirrored, one, other);
   }
   return host::EncodeUtf8(mirrored);
+}
+
+// Without the event pump: the result is all that is compared.
+inline std::string FlipArt(std::string_view original) {
+  if (original.empty())
+    return std::string(original);
+  const std::u32string text = host::DecodeUtf8(original) + std::u32string(kLineBreak);
+  std::u32string flipped;
+  for (int k = CountLines(text) - 1; k >= 0; --k)
+    flipped += GetLine(text, k) + std::u32string(kLineBreak);
+  flipped.resize(flipped.size() - 2 * kLineBreak.size());
+  flipped = SwapText(flipped, U"/", U"\\");
+  flipped = SwapText(flipped, U"_", U"¯");
+  flipped = SwapText(flipped, U"'", U",");
+  flipped = ReplaceText(flipped, U",,", U",");
+  flipped = ReplaceText(flipped, U"`", U",");
+  flipped = SwapText(flipped, U"´", U".");
+  flipped = ReplaceText(flipped, U"‘", U".");
+  flipped = ReplaceText(flipped, U"’", U",");
+  flipped = SwapText(flipped, U"¸", U"ˆ");
+  flipped = SwapText(flipped, U"\"", U"„");
+  return host::EncodeUtf8(flipped);
 }
 
 }  // namespace velto::naive

@@ -1,6 +1,6 @@
 // Fuzzes the text tools and text art: none may crash on any text, and these must hold:
-//  - ReplaceText and SwapText give what the straightforward rebuild-and-search-again
-//    versions give (naive_text_tools.h);
+//  - ReplaceText, SwapText, MirrorArt and FlipArt give what the straightforward
+//    rebuild-and-search-again versions give (naive_text_tools.h), on any bytes;
 //  - ReplaceText of a string by itself changes at most the letter case of what it finds;
 //  - UnindentLines gives back what IndentLines was given;
 //  - MirrorArt twice gives back the drawing.
@@ -101,9 +101,14 @@ void CheckAgainstNaive(const std::string& text, const std::string& find,
   Require(
       library::ReplaceText(fast, find, replacement) == naive::ReplaceText(naive, find, replacement),
       "ReplaceText as rebuilt and searched again", text);
+  Require(fast == naive, "ReplaceText leaves its result in the text", text);
   fast = naive = text;
   Require(library::SwapText(fast, find, replacement) == naive::SwapText(naive, find, replacement),
           "SwapText as rebuilt and searched again", text);
+  Require(library::MirrorArt(text) == naive::MirrorArt(text), "MirrorArt line by line", text);
+  host::SubstituteDesktop desktop;
+  fast = text;
+  Require(library::FlipArt(desktop, fast) == naive::FlipArt(text), "FlipArt line by line", text);
 }
 
 }  // namespace
@@ -118,6 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   RunEveryRoutine(raw, find, position);
   CheckAgainstNaive(text, find, replacement);
+  // Stray bytes are read as U+FFFD by both versions, in the text and in the strings.
+  CheckAgainstNaive(raw, raw.substr(0, find.size()), replacement);
 
   std::string same = text;
   library::ReplaceText(same, find, find);

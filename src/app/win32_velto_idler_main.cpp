@@ -4,21 +4,12 @@
 #include "ui/program.h"
 #include "ui/win32/win32_toolkit.h"
 
-namespace {
-
-// The loop only sleeps between events; handlers and timers do all the work.
-constexpr double kIdleWaitSeconds = 3600.0;
-
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   velto::host::Win32Platform platform;
   velto::ui::Win32Toolkit toolkit;
   velto::ui::Program program(platform, toolkit);
   program.Start();
-  // The program ends only through the toolkit's EndProgram, which never returns.
-  for (;;) {
-    platform.WaitForEvent(kIdleWaitSeconds);
-    platform.PumpEvents();
-  }
+  // The loop only sleeps between events; handlers and timers do all the work. The
+  // program ends only through the toolkit's EndProgram, which never returns.
+  platform.DeliverEventsForever();
 }

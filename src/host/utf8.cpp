@@ -1,5 +1,8 @@
 #include "host/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace velto::host {
 namespace {
 
@@ -47,7 +50,39 @@ std::size_t DecodeOne(std::string_view text, std::size_t i, char32_t& out) {
   return valid ? length : 1;
 }
 
+// The bytes from i on that are all ASCII, eight at a time where it can.
+std::size_t AsciiRunFrom(std::string_view text, std::size_t i) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (word & kHighBits)
+      break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
+
 }  // namespace
+
+bool IsWellFormedUtf8(std::string_view utf8) {
+  for (std::size_t i = AsciiRunFrom(utf8, 0); i < utf8.size(); i = AsciiRunFrom(utf8, i)) {
+    // Two bytes from C2 on: the letters and signs of Latin-1 and Windows-1252, most of
+    // what is not ASCII in the host's texts.
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead >= 0xC2 && lead < 0xE0 && i + 1 < utf8.size() &&
+        IsContinuation(static_cast<unsigned char>(utf8[i + 1]))) {
+      i += 2;
+      continue;
+    }
+    char32_t codePoint = 0;
+    // A sequence of one byte past ASCII is always a stray byte read as U+FFFD.
+    const std::size_t length = DecodeOne(utf8, i, codePoint);
+    if (length == 1)
+      return false;
+    i += length;
+  }
+  return true;
+}
 
 std::u32string DecodeUtf8(std::string_view utf8) {
   std::u32string out;

@@ -10,5 +10,8 @@ namespace velto::host {
 std::u32string DecodeUtf8(std::string_view utf8);
 std::string EncodeUtf8(std::u32string_view codePoints);
 void AppendUtf8(std::string& out, char32_t codePoint);
+// True when every byte belongs to a well-formed sequence: then decoding and encoding
+// again gives the same bytes.
+bool IsWellFormedUtf8(std::string_view utf8);
 
 }  // namespace velto::host

@@ -131,6 +131,19 @@ void Win32Platform::PumpEvents() {
   }
 }
 
+void Win32Platform::DeliverEventsForever() {
+  MSG msg;
+  for (;;) {
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0)
+      ::ExitProcess(static_cast<UINT>(msg.wParam));  // WM_QUIT, as the pump treats it
+    if (got > 0) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+  }
+}
+
 double Win32Platform::Clock() {
   SYSTEMTIME now;
   ::GetLocalTime(&now);

@@ -46,6 +46,10 @@ class Win32Platform : public Platform {
                          std::size_t size) override;
   void CloseHandle(ProcessHandle process) override;
   void PumpEvents() override;
+  // Waits for events and delivers them, for good: the program's loop between events,
+  // where there is nothing to check between them. Blocking in the message fetch itself
+  // costs Wine one request less per event than a wait followed by a pump.
+  [[noreturn]] void DeliverEventsForever();
   double Clock() override;
   void WaitForEvent(double seconds) override;
   void Sleep(double seconds) override;

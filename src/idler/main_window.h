@@ -18,6 +18,7 @@ class MainWindowControls {
   virtual std::string ReasonText() = 0;
   virtual void SetIdleTimerEnabled(bool enabled) = 0;
   virtual void SetIdleTimerInterval(int milliseconds) = 0;
+  virtual std::string ClockCaption() = 0;
   virtual void SetClockCaption(const std::string& caption) = 0;
   // The local time of day in the user's format.
   virtual std::string TimeOfDayText() = 0;

@@ -1,5 +1,7 @@
 #include "library/case_fold.h"
 
+#include "host/utf8.h"
+
 namespace velto::library {
 namespace {
 
@@ -48,6 +50,13 @@ bool IsLatin1Small(char32_t c) {
   return c >= U'à' && c <= U'þ' && c != kDivisionSign;
 }
 
+std::string EachCharacter(std::string_view text, char32_t (*change)(char32_t)) {
+  std::string changed;
+  changed.reserve(text.size());
+  for (char32_t c : host::DecodeUtf8(text)) host::AppendUtf8(changed, change(c));
+  return changed;
+}
+
 }  // namespace
 
 char32_t FoldCase(char32_t c) {
@@ -66,6 +75,14 @@ char32_t RaiseCase(char32_t c) {
   if (IsAsciiSmall(c) || IsLatin1Small(c))
     return c - kBlockCaseDistance;
   return CapitalOfWindows1252Small(c);
+}
+
+std::string FoldCaseUtf8(std::string_view text) {
+  return EachCharacter(text, FoldCase);
+}
+
+std::string RaiseCaseUtf8(std::string_view text) {
+  return EachCharacter(text, RaiseCase);
 }
 
 }  // namespace velto::library

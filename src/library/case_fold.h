@@ -14,4 +14,9 @@ std::u32string FoldCase(std::u32string_view text);
 // Windows-1252 stay as they are.
 char32_t RaiseCase(char32_t c);
 
+// The same on UTF-8 texts, character by character. Every letter and its partner have
+// UTF-8 forms of the same length, so both keep every byte position of the original.
+std::string FoldCaseUtf8(std::string_view text);
+std::string RaiseCaseUtf8(std::string_view text);
+
 }  // namespace velto::library

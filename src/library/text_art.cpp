@@ -1,223 +1,214 @@
 #include "library/text_art.h"
 
-#include <algorithm>
 #include <initializer_list>
 #include <utility>
 #include <vector>
 
 #include "host/utf8.h"
-#include "library/text_lines.h"
+#include "library/art_turns.h"
+#include "library/case_fold.h"
 #include "library/text_search.h"
 
 namespace velto::library {
 namespace {
 
-using host::DecodeUtf8;
-using host::EncodeUtf8;
-
 struct Substitution {
-  std::u32string_view find;
-  std::u32string_view replacement;
+  std::string_view find;
+  std::string_view replacement;
 };
 
-std::string Restyle(std::string& text, std::initializer_list<Substitution> substitutions) {
-  std::u32string art = DecodeUtf8(text);
-  for (const Substitution& s : substitutions) art = ReplaceIgnoringCase(art, s.find, s.replacement);
-  text = EncodeUtf8(art);
-  return text;
+bool IsOneCharacterOfOneCase(std::string_view text) {
+  const std::u32string characters = host::DecodeUtf8(text);
+  return characters.size() == 1 && FoldCase(characters[0]) == characters[0] &&
+         RaiseCase(characters[0]) == characters[0];
 }
 
-// Partners a mirror exchanges, in the order they are exchanged.
-constexpr std::pair<std::u32string_view, std::u32string_view> kMirrorPartners[] = {
-    {U"/", U"\\"}, {U"[", U"]"}, {U"{", U"}"}, {U"(", U")"},
-    {U"«", U"»"},  {U"‹", U"›"}, {U"<", U">"},
-};
-
-std::u32string Reversed(std::u32string line) {
-  std::reverse(line.begin(), line.end());
-  return line;
-}
-
-// The lines from last to first, running the event pump once per pass. `lines` ends with
-// the empty line after the appended break; that one is left out, and the last pass adds
-// an empty line instead.
-std::vector<std::u32string> LinesUpsideDown(host::Platform& platform,
-                                            std::vector<std::u32string> lines) {
-  std::vector<std::u32string> upsideDown;
-  upsideDown.reserve(lines.size());
-  for (std::size_t k = lines.size(); k-- > 0;) {
-    platform.PumpEvents();
-    upsideDown.push_back(k >= 1 ? std::move(lines[k - 1]) : std::u32string());
+// The substitutions from `begin` on that may be made in one pass of character
+// replacements: each finds a character that has no other case and that no earlier one
+// of them finds or brings in, so each replaces exactly what the text held.
+std::vector<CharacterReplacement> OnePassGroup(const Substitution* begin, const Substitution* end) {
+  std::vector<CharacterReplacement> group;
+  for (const Substitution* s = begin; s != end && IsOneCharacterOfOneCase(s->find); ++s) {
+    for (const CharacterReplacement& earlier : group) {
+      if (earlier.find == s->find || earlier.replacement.find(s->find) != std::string_view::npos)
+        return group;
+    }
+    group.push_back({s->find, s->replacement});
   }
-  return upsideDown;
+  return group;
 }
 
-std::u32string HighAndLowExchanged(std::u32string art) {
-  art = SwapStrings(art, U"/", U"\\");
-  art = SwapStrings(art, U"_", U"¯");
-  art = SwapStrings(art, U"'", U",");
-  art = ReplaceIgnoringCase(art, U",,", U",");
-  art = ReplaceIgnoringCase(art, U"`", U",");
-  art = SwapStrings(art, U"´", U".");
-  art = ReplaceIgnoringCase(art, U"‘", U".");
-  art = ReplaceIgnoringCase(art, U"’", U",");
-  art = SwapStrings(art, U"¸", U"ˆ");
-  art = SwapStrings(art, U"\"", U"„");
-  return art;
+// Each substitution in turn over the whole drawing. The text is only read; two buffers
+// take turns holding the drawing as it changes.
+std::string Restyle(std::string& text, std::initializer_list<Substitution> substitutions) {
+  std::string repaired;
+  std::string_view art = WellFormed(text, repaired);
+  std::string buffers[2];
+  std::string* holder = nullptr;  // the buffer `art` is in, once a substitution changed it
+  for (const Substitution* s = substitutions.begin(); s != substitutions.end();) {
+    const std::vector<CharacterReplacement> group = OnePassGroup(s, substitutions.end());
+    std::string& out = holder == &buffers[0] ? buffers[1] : buffers[0];
+    const bool changed = group.size() > 1 ? ReplacedCharacters(art, group, out)
+                                          : ReplacedIgnoringCase(art, s->find, s->replacement, out);
+    if (changed) {
+      holder = &out;
+      art = out;
+    }
+    s += group.size() > 1 ? group.size() : 1;
+  }
+  if (holder) {
+    text = std::move(*holder);
+  } else if (art.data() != text.data()) {
+    text = std::move(repaired);
+  }
+  return text;
 }
 
 }  // namespace
 
 std::string ArtStyle01(std::string& text) {
-  return Restyle(text, {{U"|", U"¦"}});
+  return Restyle(text, {{"|", "¦"}});
 }
 
 std::string ArtStyle02(std::string& text) {
-  return Restyle(text, {{U"___", U"_')\\."}});
+  return Restyle(text, {{"___", "_')\\."}});
 }
 
 std::string ArtStyle03(std::string& text) {
-  return Restyle(text, {{U"¯¯¯", U"º°°°'"}});
+  return Restyle(text, {{"¯¯¯", "º°°°'"}});
 }
 
 std::string ArtStyle04(std::string& text) {
-  return Restyle(text, {{U"¯¯¯", U"`**¯"}});
+  return Restyle(text, {{"¯¯¯", "`**¯"}});
 }
 
 std::string ArtStyle05(std::string& text) {
-  return Restyle(text, {{U"¯¯¯", U"`'¯`“"}});
+  return Restyle(text, {{"¯¯¯", "`'¯`“"}});
 }
 
 std::string ArtStyle06(std::string& text) {
-  return Restyle(text, {{U"___", U"¸¡¸¡¸¡"}});
+  return Restyle(text, {{"___", "¸¡¸¡¸¡"}});
 }
 
 std::string ArtStyle07(std::string& text) {
-  return Restyle(text, {{U"___", U"-‚„‚¸‚"}});
+  return Restyle(text, {{"___", "-‚„‚¸‚"}});
 }
 
 std::string ArtStyle08(std::string& text) {
-  return Restyle(text, {{U"___", U"î,î,î,"}});
+  return Restyle(text, {{"___", "î,î,î,"}});
 }
 
 std::string ArtStyle09(std::string& text) {
-  return Restyle(text, {{U"¯¯¯¯", U"¯`v´¯"}});
+  return Restyle(text, {{"¯¯¯¯", "¯`v´¯"}});
 }
 
 std::string ArtStyle10(std::string& text) {
-  return Restyle(text, {{U"¯¯¯", U"ª‘ª‘ª‘"}});
+  return Restyle(text, {{"¯¯¯", "ª‘ª‘ª‘"}});
 }
 
 std::string ArtStyle11(std::string& text) {
-  return Restyle(text, {{U"¯¯¯", U"°'°'°'"}});
+  return Restyle(text, {{"¯¯¯", "°'°'°'"}});
 }
 
 std::string ArtStyle12(std::string& text) {
-  return Restyle(text, {{U"___", U"¸‚¸‚¸‚"}});
+  return Restyle(text, {{"___", "¸‚¸‚¸‚"}});
 }
 
 std::string ArtStyle13(std::string& text) {
-  return Restyle(text, {{U"¯¯¯", U"”‘”‘”‘"}});
+  return Restyle(text, {{"¯¯¯", "”‘”‘”‘"}});
 }
 
 std::string ArtStyle14(std::string& text) {
-  return Restyle(text, {{U"¯¯¯¯¯", U"¯\\,/¯'v'"}});
+  return Restyle(text, {{"¯¯¯¯¯", "¯\\,/¯'v'"}});
 }
 
 std::string ArtStyle15(std::string& text) {
-  return Restyle(text, {{U"\\", U"}"}, {U"/", U"{"}});
+  return Restyle(text, {{"\\", "}"}, {"/", "{"}});
 }
 
 std::string ArtStyle16(std::string& text) {
-  return Restyle(text, {{U"\\", U")"}, {U"/", U"("}});
+  return Restyle(text, {{"\\", ")"}, {"/", "("}});
 }
 
 std::string ArtStyle17(std::string& text) {
-  return Restyle(text, {{U"\\", U"]"}, {U"/", U"["}});
+  return Restyle(text, {{"\\", "]"}, {"/", "["}});
 }
 
 std::string ArtStyle18(std::string& text) {
-  return Restyle(text, {{U" |", U";|"}, {U"| ", U"|;"}});
+  return Restyle(text, {{" |", ";|"}, {"| ", "|;"}});
 }
 
 std::string ArtStyle19(std::string& text) {
-  return Restyle(text, {{U"|¯¯", U"|'˜¯"}, {U"¦¯¯", U"¦'˜¯"}});
+  return Restyle(text, {{"|¯¯", "|'˜¯"}, {"¦¯¯", "¦'˜¯"}});
 }
 
 std::string ArtStyle20(std::string& text) {
-  return Restyle(text, {{U"¯¯¯¯¯¯", U"¯\\(¯)/\"¯"}});
+  return Restyle(text, {{"¯¯¯¯¯¯", "¯\\(¯)/\"¯"}});
 }
 
 std::string ArtStyle21(std::string& text) {
-  return Restyle(text, {{U"   |", U"-=|"}, {U"|   ", U"|=-"}});
+  return Restyle(text, {{"   |", "-=|"}, {"|   ", "|=-"}});
 }
 
 std::string ArtStyle22(std::string& text) {
-  return Restyle(text, {{U"      |", U"--^v^|"}, {U"|      ", U"|^v^--"}});
+  return Restyle(text, {{"      |", "--^v^|"}, {"|      ", "|^v^--"}});
 }
 
 std::string ArtStyle23(std::string& text) {
-  return Restyle(text, {{U"¦", U"|"}, {U",´", U"/ "}, {U"`,", U" \\"}, {U":", U";"}});
+  return Restyle(text, {{"¦", "|"}, {",´", "/ "}, {"`,", " \\"}, {":", ";"}});
 }
 
 std::string ArtStyle24(std::string& text) {
-  return Restyle(text, {{U"/ ", U",´"}, {U"\\ ", U"`,"}, {U" /", U",´"}, {U" \\", U"`,"}});
+  return Restyle(text, {{"/ ", ",´"}, {"\\ ", "`,"}, {" /", ",´"}, {" \\", "`,"}});
 }
 
 std::string ArtStyle25(std::string& text) {
-  return Restyle(
-      text,
-      {{U"}", U"\\"}, {U"{", U"/"}, {U"]", U"\\"}, {U"[", U"/"}, {U")", U"\\"}, {U"(", U"/"}});
+  return Restyle(text, {{"}", "\\"}, {"{", "/"}, {"]", "\\"}, {"[", "/"}, {")", "\\"}, {"(", "/"}});
 }
 
 std::string ArtStyle26(std::string& text) {
-  return Restyle(
-      text,
-      {{U"¯", U"¨¨"}, {U"/", U".·"}, {U"\\", U"·."}, {U"|", U":"}, {U"_", U".."}, {U"¦", U":"}});
+  return Restyle(text,
+                 {{"¯", "¨¨"}, {"/", ".·"}, {"\\", "·."}, {"|", ":"}, {"_", ".."}, {"¦", ":"}});
 }
 
 std::string ArtStyle27(std::string& text) {
-  return Restyle(text, {{U"|", U"¦"},
-                        {U"/ ", U",´"},
-                        {U"\\ ", U"`,"},
-                        {U" /", U",´"},
-                        {U" \\", U"`,"},
-                        {U";", U":"}});
+  return Restyle(
+      text, {{"|", "¦"}, {"/ ", ",´"}, {"\\ ", "`,"}, {" /", ",´"}, {" \\", "`,"}, {";", ":"}});
 }
 
 // Shading before the strokes: three, two or one blank before a stroke become a fading
 // edge, widest first so a narrower rule never cuts into a wider one.
 std::string ArtStyle28(std::string& text) {
-  return Restyle(text, {{U"|", U"¦"},
-                        {U"   ¦", U".:;¦"},
-                        {U"  ¦", U":;¦"},
-                        {U" ¦", U";¦"},
-                        {U"   /", U".:;/"},
-                        {U"  /", U":;/"},
-                        {U" /", U";/"},
-                        {U"   \\", U".:;\\"},
-                        {U"  \\", U":;\\"},
-                        {U" \\", U";\\"},
-                        {U"   '", U".:;'"},
-                        {U"  '", U":;'"},
-                        {U" '", U";'"}});
+  return Restyle(text, {{"|", "¦"},
+                        {"   ¦", ".:;¦"},
+                        {"  ¦", ":;¦"},
+                        {" ¦", ";¦"},
+                        {"   /", ".:;/"},
+                        {"  /", ":;/"},
+                        {" /", ";/"},
+                        {"   \\", ".:;\\"},
+                        {"  \\", ":;\\"},
+                        {" \\", ";\\"},
+                        {"   '", ".:;'"},
+                        {"  '", ":;'"},
+                        {" '", ";'"}});
 }
 
 std::string MirrorArt(std::string_view text) {
-  if (text.empty())
-    return {};
-  std::u32string art = TransformLines(DecodeUtf8(text), Reversed);
-  for (const auto& [one, other] : kMirrorPartners) art = SwapStrings(art, one, other);
-  return EncodeUtf8(art);
+  std::string repaired;
+  return MirroredLines(WellFormed(text, repaired));
 }
 
+// The event pump runs once for every line of the text with a break appended, as a
+// line-by-line turn would run it, so the program's windows stay responsive.
 std::string FlipArt(host::Platform& platform, std::string& text) {
   if (text.empty())
     return text;
-  const std::vector<std::u32string> upsideDown =
-      LinesUpsideDown(platform, LinesWithBreakAppended(DecodeUtf8(text)));
-  text = EncodeUtf8(HighAndLowExchanged(
-      DropLast(JoinWithBreakAfterEach(upsideDown), kBreaksAroundEmptyLastLine)));
+  std::string repaired;
+  const std::string_view art = WellFormed(text, repaired);
+  std::string flipped = FlippedLines(art);
+  for (std::size_t pass = LinesWithBreakAppendedCount(art); pass > 0; --pass) platform.PumpEvents();
+  text = std::move(flipped);
   return text;
 }
 

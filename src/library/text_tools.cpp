@@ -32,14 +32,25 @@ std::u32string WithoutFirstCharacter(std::u32string line) {
 
 }  // namespace
 
+// The edits work on well-formed UTF-8; the caller's text is given back repaired (stray
+// bytes as U+FFFD) even when nothing in it is replaced, as a decoded text would be.
 std::string ReplaceText(std::string& text, std::string_view find, std::string_view replacement) {
-  text =
-      EncodeUtf8(ReplaceIgnoringCase(DecodeUtf8(text), DecodeUtf8(find), DecodeUtf8(replacement)));
+  std::string repairedText, repairedFind, repairedReplacement;
+  const std::string_view wellFormed = WellFormed(text, repairedText);
+  std::string replaced;
+  if (ReplacedIgnoringCase(wellFormed, WellFormed(find, repairedFind),
+                           WellFormed(replacement, repairedReplacement), replaced)) {
+    text = std::move(replaced);
+  } else if (wellFormed.data() != text.data()) {
+    text = std::move(repairedText);
+  }
   return text;
 }
 
 std::string SwapText(std::string& text, std::string_view first, std::string_view second) {
-  text = EncodeUtf8(SwapStrings(DecodeUtf8(text), DecodeUtf8(first), DecodeUtf8(second)));
+  std::string repairedText, repairedFirst, repairedSecond;
+  text = SwapStrings(WellFormed(text, repairedText), WellFormed(first, repairedFirst),
+                     WellFormed(second, repairedSecond));
   return text;
 }
 

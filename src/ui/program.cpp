@@ -27,6 +27,9 @@ void ToolkitMainWindow::SetIdleTimerEnabled(bool enabled) {
 void ToolkitMainWindow::SetIdleTimerInterval(int milliseconds) {
   toolkit_.SetTimerInterval(kMain, "Timer1", milliseconds);
 }
+std::string ToolkitMainWindow::ClockCaption() {
+  return toolkit_.Caption(kMain, "Label8");
+}
 void ToolkitMainWindow::SetClockCaption(const std::string& caption) {
   toolkit_.SetCaption(kMain, "Label8", caption);
 }

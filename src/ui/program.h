@@ -15,6 +15,7 @@ class ToolkitMainWindow : public idler::MainWindowControls {
   std::string ReasonText() override;
   void SetIdleTimerEnabled(bool enabled) override;
   void SetIdleTimerInterval(int milliseconds) override;
+  std::string ClockCaption() override;
   void SetClockCaption(const std::string& caption) override;
   std::string TimeOfDayText() override;
   void ShowMessageBox(std::string_view text, std::string_view title) override;

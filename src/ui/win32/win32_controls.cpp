@@ -28,7 +28,15 @@ HWND ControlCreateTextBox(HWND parent, const ControlLayout& control, int id) {
                      control, id);
 }
 
+// The clock reads its label twenty times a second: one call into the system where the
+// text fits the usual buffer, two (size, then text) for a longer one.
 std::string ControlText(HWND control) {
+  constexpr int kUsualLength = 128;
+  char usual[kUsualLength];
+  const int got = ::GetWindowTextA(control, usual, kUsualLength);
+  if (got < kUsualLength - 1)
+    return host::FromHostBytes(
+        std::string_view(usual, got > 0 ? static_cast<std::size_t>(got) : 0));
   const int length = ::GetWindowTextLengthA(control);
   if (length <= 0)
     return {};

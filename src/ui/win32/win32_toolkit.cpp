@@ -119,15 +119,39 @@ void Win32Toolkit::ShowMessageBox(std::string_view text, std::string_view title)
   ::MessageBoxA(ToHwnd(FrontWindow()), textBytes.c_str(), titleBytes.c_str(), MB_OK);
 }
 
-std::string Win32Toolkit::TimeOfDayText() {
-  const int size = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, nullptr, 0);
+namespace {
+
+// The time in the user's format: one call into the system where the text fits the usual
+// buffer, a second to size a longer one.
+std::string FormattedTime(const SYSTEMTIME& time) {
+  constexpr int kUsualLength = 64;
+  char usual[kUsualLength];
+  int written = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, usual, kUsualLength);
+  if (written > 0)
+    return host::FromHostBytes(std::string_view(usual, static_cast<std::size_t>(written - 1)));
+  const int size = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, nullptr, 0);
   if (size <= 0)
     return {};
   std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
-  const int written =
-      ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer.data(), size);
+  written = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer.data(), size);
   // The count includes the terminating null.
   return host::FromHostBytes(std::string_view(buffer.data(), written > 1 ? written - 1 : 0));
+}
+
+}  // namespace
+
+// The clock asks twenty times a second and the text changes once a second at most: it
+// is formatted again only when the second has changed. Formatting costs Wine more than
+// all the rest of a tick.
+std::string Win32Toolkit::TimeOfDayText() {
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  const int second = (now.wHour * 60 + now.wMinute) * 60 + now.wSecond;
+  if (second != formattedSecond_) {
+    formattedTime_ = FormattedTime(now);
+    formattedSecond_ = second;
+  }
+  return formattedTime_;
 }
 
 void Win32Toolkit::EndProgram() {

@@ -51,6 +51,9 @@ class Win32Toolkit : public Toolkit {
   HandlerTable handlers_;
   std::unique_ptr<Win32Form> forms_[3];
   std::optional<FormId> front_;
+  // The last time of day formatted, and the second of the day it is for (-1: none yet).
+  std::string formattedTime_;
+  int formattedSecond_ = -1;
 };
 
 }  // namespace velto::ui
