@@ -16,9 +16,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   velto::ui::Win32Toolkit toolkit;
   velto::ui::Program program(platform, toolkit);
   program.Start();
-  // The program ends only through the toolkit's EndProgram, which never returns.
-  for (;;) {
+  // The program ends through the toolkit's EndProgram, which never returns, or when the
+  // system asks it to quit (WM_QUIT), which ends any wait it meets on its way here.
+  while (!platform.QuitRequested()) {
     platform.WaitForEvent(kIdleWaitSeconds);
     platform.PumpEvents();
   }
+  return platform.ExitCode();
 }
