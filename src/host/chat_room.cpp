@@ -26,13 +26,18 @@ WindowHandle FindChatRoom(Platform& platform) {
   return kNoWindow;
 }
 
-void SendChatLine(Platform& platform, const std::string& text) {
+bool SendChatLine(Platform& platform, const std::string& text) {
+  if (platform.QuitRequested())
+    return false;
   const WindowHandle input =
       FindNthChild(platform, FindChatRoom(platform), host_class::kRichText, 2);
   if (!input)
-    return;
+    return false;
   platform.SendMessageA(input, WM_SETTEXT, 0, text);
+  if (!platform.LastSendAnswered())
+    return false;
   platform.SendMessageA(input, WM_CHAR, kCarriageReturn, 0u);
+  return platform.LastSendAnswered();
 }
 
 }  // namespace velto::host

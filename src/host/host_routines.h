@@ -11,16 +11,22 @@ namespace velto::host {
 // chat-room control classes; 0 when there is none.
 WindowHandle FindChatRoom(Platform& platform);
 
-// Puts the line into the chat room's input and types a carriage return there.
-void SendChatLine(Platform& platform, const std::string& text);
+// Puts the line into the chat room's input and types a carriage return there. Returns
+// whether both messages were answered. A message that fails (no room, the room gone,
+// the host not answering) ends the routine: nothing more goes to the room, so the host
+// never gets a carriage return after a text that did not arrive.
+bool SendChatLine(Platform& platform, const std::string& text);
 
-// Puts the keyword into the host's keyword box, then types a space and a carriage return.
-void OpenKeyword(Platform& platform, const std::string& keyword);
+// Puts the keyword into the host's keyword box, then types a space and a carriage
+// return; returns whether all three were answered. Like SendChatLine, it stops at the
+// first message that fails.
+bool OpenKeyword(Platform& platform, const std::string& keyword);
 
 enum class InstantMessageOutcome {
   kTaken,     // the instant-message window closed by itself
   kRefused,   // the host answered with its message box, which was confirmed
-  kTimedOut,  // the window never opened, or the host never answered
+  kTimedOut,  // the window never opened, or the host never answered, or it quit
+  kNotSent,   // no host, or a message to it failed: the message was not handed over
 };
 
 // Sends an instant message through the host's own instant-message window.

@@ -25,11 +25,22 @@ InstantMessageWindow LookForInstantMessageWindow(Platform& platform, WindowHandl
   return im;
 }
 
-void ClickSendButton(Platform& platform, WindowHandle send) {
+// Whether both halves of the click were answered; a press that fails is not released.
+bool ClickSendButton(Platform& platform, WindowHandle send) {
   // The host's button reads lParam as the address of a zero, not as a position.
   std::int32_t zero = 0;
   platform.SendMessageA(send, WM_LBUTTONDOWN, 0, zero);
+  if (!platform.LastSendAnswered())
+    return false;
   platform.SendMessageA(send, WM_LBUTTONUP, 0, zero);
+  return platform.LastSendAnswered();
+}
+
+// Fills in the message and clicks send; false as soon as a message fails, so a text
+// that never arrived is never sent by a click.
+bool HandOver(Platform& platform, const InstantMessageWindow& im, const std::string& message) {
+  platform.SendMessageA(im.text, WM_SETTEXT, 0, message);
+  return platform.LastSendAnswered() && ClickSendButton(platform, im.send);
 }
 
 void ConfirmHostMessageBox(Platform& platform, WindowHandle box, WindowHandle im) {
@@ -46,11 +57,15 @@ void ConfirmHostMessageBox(Platform& platform, WindowHandle box, WindowHandle im
 
 InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& recipient,
                                          const std::string& message) {
+  // With no host there is nothing to wait for; the keyword box is not looked for.
   const WindowHandle mdi = FindHostMdiClient(platform, FindHostFrame(platform));
-  OpenKeyword(platform, std::string(kInstantMessageLink) + recipient);
+  if (!mdi || platform.QuitRequested())
+    return InstantMessageOutcome::kNotSent;
+  if (!OpenKeyword(platform, std::string(kInstantMessageLink) + recipient))
+    return InstantMessageOutcome::kNotSent;
 
   InstantMessageWindow im;
-  const bool opened = WaitFor(
+  const bool opened = WaitForHost(
       platform,
       [&] {
         im = LookForInstantMessageWindow(platform, mdi);
@@ -60,12 +75,13 @@ InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& 
   if (!opened)
     return InstantMessageOutcome::kTimedOut;
 
-  platform.SendMessageA(im.text, WM_SETTEXT, 0, message);
-  ClickSendButton(platform, im.send);
+  if (!HandOver(platform, im, message))
+    return InstantMessageOutcome::kNotSent;
 
+  // A host that quits closes the window too; that is no sign the message was taken.
   WindowHandle box;
   WindowHandle stillOpen;
-  const bool answered = WaitFor(
+  const bool answered = WaitForHost(
       platform,
       [&] {
         box = platform.FindWindowA(host_class::kDialog, kHostMessageBoxCaption);

@@ -4,17 +4,29 @@
 
 namespace velto::host {
 
-void OpenKeyword(Platform& platform, const std::string& keyword) {
+namespace {
+
+bool SendChar(Platform& platform, WindowHandle box, std::uint32_t character) {
+  platform.SendMessageA(box, WM_CHAR, character, 0u);
+  return platform.LastSendAnswered();
+}
+
+}  // namespace
+
+bool OpenKeyword(Platform& platform, const std::string& keyword) {
+  if (platform.QuitRequested())
+    return false;
   const WindowHandle toolbar = FindChild(platform, FindHostFrame(platform), host_class::kToolbar);
   const WindowHandle inner = FindChild(platform, toolbar, host_class::kInnerToolbar);
   const WindowHandle combo = FindChild(platform, inner, host_class::kComboBox);
   const WindowHandle box = FindChild(platform, combo, host_class::kEdit);
   if (!box)
-    return;
+    return false;
   platform.SendMessageA(box, WM_SETTEXT, 0, keyword);
+  if (!platform.LastSendAnswered())
+    return false;
   // The host only acts on the box after a typed key; the space makes it notice the text.
-  platform.SendMessageA(box, WM_CHAR, kSpace, 0u);
-  platform.SendMessageA(box, WM_CHAR, kCarriageReturn, 0u);
+  return SendChar(platform, box, kSpace) && SendChar(platform, box, kCarriageReturn);
 }
 
 }  // namespace velto::host

@@ -112,9 +112,24 @@ class Platform {
                                  std::size_t size) = 0;
   virtual void CloseHandle(ProcessHandle process) = 0;
 
+  // Whether the latest SendMessageA (any form) reached its window and was answered
+  // within the bound: false for window 0, a window that is gone, and a window that did
+  // not answer in time or whose program the system already knows to be hung.
+  virtual bool LastSendAnswered() = 0;
+  // The longest a later SendMessageA to another program's window may take; the usual
+  // bound is timings::kHungHostMilliseconds.
+  virtual void SetSendBound(double seconds) = 0;
+
   // Handles every event already queued for the program's own windows, then returns.
+  // Once the program has been asked to quit it handles nothing more.
   virtual void PumpEvents() = 0;
-  // The local time of day in seconds since midnight, with a fraction.
+  // Whether the program has been asked to quit (WM_QUIT met by the pump). From then on
+  // every wait ends and the host routines send nothing more; the request stays queued
+  // for the program's main loop, which ends the program.
+  virtual bool QuitRequested() = 0;
+  // Seconds on a monotonic clock, with a fraction: only differences mean anything. It
+  // never follows the time of day, so a clock correction or a daylight-saving change
+  // leaves every duration as it is.
   virtual double Clock() = 0;
   // Blocks until an event is queued for the program or `seconds` have passed.
   virtual void WaitForEvent(double seconds) = 0;

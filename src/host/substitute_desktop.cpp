@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "host/host_text.h"
 #include "host/messages.h"
@@ -21,9 +22,15 @@ bool SameName(std::string_view a, std::string_view b) {
          });
 }
 
+// How long a window must not have answered before the system calls it hung.
+constexpr double kKnownHungSeconds = timings::kHungHostMilliseconds / 1000.0;
+constexpr double kForever = std::numeric_limits<double>::infinity();
+// How often a message posted to a window that is hung for good looks again.
+constexpr double kPostedRetrySeconds = 1.0;
+
 }  // namespace
 
-SubstituteDesktop::SubstituteDesktop() = default;
+SubstituteDesktop::SubstituteDesktop() : sendBound_(timings::kHungHostMilliseconds / 1000.0) {}
 
 // --- the window tree ---
 
@@ -94,8 +101,65 @@ void SubstituteDesktop::SetHandler(WindowHandle window, MessageHandler handler) 
 }
 
 void SubstituteDesktop::SetHung(WindowHandle window, bool hung) {
-  if (auto it = windows_.find(window.value()); it != windows_.end())
+  if (auto it = windows_.find(window.value()); it != windows_.end()) {
     it->second.hung = hung;
+    it->second.hungSince = now_;
+  }
+}
+
+void SubstituteDesktop::HangProcess(std::uint32_t processId, double seconds) {
+  ProcessState& state = processStates_[processId];
+  state.hungSince = now_;
+  state.hungUntil = now_ + seconds;
+}
+
+void SubstituteDesktop::SetAnswerDelay(std::uint32_t processId, double seconds) {
+  processStates_[processId].answerDelay = seconds;
+}
+
+void SubstituteDesktop::PostQuitMessage(int exitCode) {
+  quitRequested_ = true;
+  exitCode_ = exitCode;
+}
+
+double SubstituteDesktop::AnswersAgainAt(const Window& target) const {
+  if (target.hung)
+    return kForever;
+  auto it = processStates_.find(target.processId);
+  if (it != processStates_.end() && it->second.hungUntil > now_)
+    return it->second.hungUntil;
+  return now_;
+}
+
+double SubstituteDesktop::HungFor(const Window& target) const {
+  if (target.hung)
+    return now_ - target.hungSince;
+  auto it = processStates_.find(target.processId);
+  if (it != processStates_.end() && it->second.hungUntil > now_)
+    return now_ - it->second.hungSince;
+  return 0;
+}
+
+// The sender is blocked meanwhile: time passes without any event of ours being handled.
+bool SubstituteDesktop::WaitForAnswer(const Window& target) {
+  const double answersAt = AnswersAgainAt(target);
+  if (answersAt > now_) {
+    if (HungFor(target) >= kKnownHungSeconds)
+      return false;
+    if (answersAt - now_ > sendBound_) {
+      now_ += sendBound_;
+      return false;
+    }
+    now_ = answersAt;
+  }
+  auto it = processStates_.find(target.processId);
+  const double delay = it == processStates_.end() ? 0 : it->second.answerDelay;
+  if (delay > sendBound_) {
+    now_ += sendBound_;
+    return false;
+  }
+  now_ += delay;
+  return true;
 }
 
 const SubstituteDesktop::Window* SubstituteDesktop::Find(WindowHandle window) const {
@@ -133,8 +197,9 @@ std::intptr_t SubstituteDesktop::DefaultHandling(WindowHandle window, const Mess
 std::intptr_t SubstituteDesktop::Deliver(WindowHandle window, Delivery how,
                                          const Message& message) {
   const Window* target = Find(window);
-  const bool delivered = target != nullptr && !target->hung;
+  const bool delivered = target != nullptr && WaitForAnswer(*target);
   log_.push_back(LoggedMessage{window, how, message, delivered});
+  lastSendAnswered_ = delivered;
   if (!delivered)
     return 0;
   // Copy the handler: it may remove its own window while it runs.
@@ -181,17 +246,26 @@ void SubstituteDesktop::PostMessageA(WindowHandle window, std::uint32_t message,
   log_.push_back(LoggedMessage{window, Delivery::kPosted, posted, accepted});
   if (!accepted)
     return;
-  Schedule(0, [this, window, posted] {
-    const Window* target = Find(window);
-    if (!target)
-      return;  // the window went away before its queue was read
-    MessageHandler handler = target->handler;
-    if (handler) {
-      handler(*this, window, posted);
-    } else {
-      DefaultHandling(window, posted);
-    }
-  });
+  Schedule(0, [this, window, posted] { RunPosted(window, posted); });
+}
+
+void SubstituteDesktop::RunPosted(WindowHandle window, const Message& posted) {
+  const Window* target = Find(window);
+  if (!target)
+    return;  // the window went away before its queue was read
+  const double answersAt = AnswersAgainAt(*target);
+  if (answersAt > now_) {
+    // A hung window reads its queue once it runs again.
+    Schedule(std::min(answersAt - now_, kPostedRetrySeconds),
+             [this, window, posted] { RunPosted(window, posted); });
+    return;
+  }
+  MessageHandler handler = target->handler;
+  if (handler) {
+    handler(*this, window, posted);
+  } else {
+    DefaultHandling(window, posted);
+  }
 }
 
 // --- searches and captions ---
@@ -253,9 +327,14 @@ void SubstituteDesktop::SetTimeOfDay(double secondsSinceMidnight) {
   timeOfDayAtStart_ = secondsSinceMidnight - now_;
 }
 
+double SubstituteDesktop::TimeOfDay() const {
+  const double day = timings::kSecondsPerDay;
+  return std::fmod(std::fmod(timeOfDayAtStart_ + now_, day) + day, day);
+}
+
 double SubstituteDesktop::Clock() {
   ++platformCalls_;
-  return std::fmod(timeOfDayAtStart_ + now_ + timings::kSecondsPerDay, timings::kSecondsPerDay);
+  return now_;
 }
 
 void SubstituteDesktop::Schedule(double delaySeconds, std::function<void()> action) {
@@ -283,7 +362,9 @@ void SubstituteDesktop::WaitForEvent(double seconds) {
   double until = now_ + std::max(0.0, seconds);
   if (!events_.empty())
     until = std::min(until, events_.top().due);
-  now_ = until;
+  // A wait always lets some time pass, even one too short to change the clock's value,
+  // so that a loop waiting for a deadline always reaches it.
+  now_ = seconds > 0 ? std::max(until, std::nextafter(now_, kForever)) : until;
 }
 
 void SubstituteDesktop::RunFor(double seconds) {

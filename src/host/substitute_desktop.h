@@ -32,7 +32,7 @@ struct LoggedMessage {
   WindowHandle window;
   Delivery how = Delivery::kSent;
   Message message;
-  bool delivered = true;  // false when rejected: window 0, gone, or hung
+  bool delivered = true;  // false when rejected: window 0, gone, or hung past the bound
 };
 
 class SubstituteDesktop;
@@ -84,7 +84,10 @@ class SubstituteDesktop : public Platform {
 
   // --- virtual time and events ---
   double Now() const { return now_; }  // virtual seconds since the desktop was made
+  // The wall clock: moving it (a correction, a daylight-saving change) changes only the
+  // time of day, never the monotonic Clock() that durations are measured on.
   void SetTimeOfDay(double secondsSinceMidnight);
+  double TimeOfDay() const;
   // Runs `action` once `delaySeconds` of virtual time have passed (0: at the next pump).
   void Schedule(double delaySeconds, std::function<void()> action);
   // Lets virtual time pass, handling every event as it comes due.
@@ -99,8 +102,19 @@ class SubstituteDesktop : public Platform {
   // --- failure injection ---
   // Runs before every FindWindowExA step (a window may close mid-walk).
   std::function<void(WindowHandle parent, WindowHandle after)> beforeFindWindowEx;
-  // A hung window never answers: sent messages time out and count as not delivered.
+  // A hung window does not answer. A message sent to it takes the send bound of virtual
+  // time and fails; once it has been hung for the bound, the system knows it is hung
+  // and sends fail at once (SMTO_ABORTIFHUNG). Posted messages wait until it answers.
   void SetHung(WindowHandle window, bool hung);
+  // Every window of the process stops answering for `seconds` (its program stopped
+  // pumping messages); a send that the hang outlasts fails as above, one that it does
+  // not is answered when the hang ends.
+  void HangProcess(std::uint32_t processId, double seconds);
+  // Each message sent to the process's windows takes this long to be answered.
+  void SetAnswerDelay(std::uint32_t processId, double seconds);
+  // The system asks the program to quit (WM_QUIT reaches its queue).
+  void PostQuitMessage(int exitCode);
+  int ExitCode() const { return exitCode_; }
 
   // --- Platform ---
   WindowHandle FindWindowA(std::string_view className, CaptionFilter caption) override;
@@ -139,7 +153,10 @@ class SubstituteDesktop : public Platform {
   bool ReadProcessMemory(ProcessHandle process, std::uint32_t address, void* buffer,
                          std::size_t size) override;
   void CloseHandle(ProcessHandle process) override;
+  bool LastSendAnswered() override { return lastSendAnswered_; }
+  void SetSendBound(double seconds) override { sendBound_ = seconds; }
   void PumpEvents() override;
+  bool QuitRequested() override { return quitRequested_; }
   double Clock() override;
   void WaitForEvent(double seconds) override;
   // On the substitute the other side only acts through the event queue, so a sleep
@@ -154,6 +171,7 @@ class SubstituteDesktop : public Platform {
     MessageHandler handler;
     std::vector<WindowHandle> children;
     bool hung = false;
+    double hungSince = 0;
     bool visible = true;
     bool topmost = false;
     MenuHandle menu;
@@ -180,7 +198,18 @@ class SubstituteDesktop : public Platform {
   const Window* Find(WindowHandle window) const;
   const MenuItem* FindMenuCommand(MenuHandle menu, std::uint32_t command) const;
   std::vector<WindowHandle>& SiblingsOf(WindowHandle parent);
+  struct ProcessState {
+    double hungSince = 0;
+    double hungUntil = 0;
+    double answerDelay = 0;
+  };
   std::intptr_t Deliver(WindowHandle window, Delivery how, const Message& message);
+  // Lets the time pass that a sent message takes; false when it was not answered.
+  bool WaitForAnswer(const Window& target);
+  // When a hung window answers again: now when it is not hung, infinity while hung for good.
+  double AnswersAgainAt(const Window& target) const;
+  double HungFor(const Window& target) const;
+  void RunPosted(WindowHandle window, const Message& posted);
   bool HasDueEvent() const;
 
   std::map<std::uint32_t, Window> windows_;
@@ -192,6 +221,11 @@ class SubstituteDesktop : public Platform {
   double now_ = 0;
   double timeOfDayAtStart_ = 12 * 3600;  // noon, far from midnight unless a test asks
   std::size_t platformCalls_ = 0;
+  bool lastSendAnswered_ = false;
+  double sendBound_;
+  bool quitRequested_ = false;
+  int exitCode_ = 0;
+  std::map<std::uint32_t, ProcessState> processStates_;
   std::map<std::uint32_t, std::vector<MenuItem>> menus_;
   std::uint32_t nextMenu_ = 0x20010;
   Point cursor_;

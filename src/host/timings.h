@@ -16,7 +16,11 @@ inline constexpr double kInstantMessageWaitSeconds = 60.0;
 // (the same cut-off Windows itself uses to call a window hung).
 inline constexpr unsigned kHungHostMilliseconds = 5000;
 
-// The clock restarts at midnight; a pause that spans it adds a day.
+// The bound on each message of the farewell said while Windows logs off: the two
+// messages of a chat line together stay within the 5 s the system grants.
+inline constexpr double kLogOffSendSeconds = 2.4;
+
+// The time of day restarts at midnight.
 inline constexpr double kSecondsPerDay = 86400.0;
 
 }  // namespace velto::host::timings

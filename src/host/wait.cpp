@@ -2,29 +2,41 @@
 
 #include <algorithm>
 
-#include "host/timings.h"
+#include "host/window_search.h"
 
 namespace velto::host {
 
 double SecondsSince(Platform& platform, double start) {
-  double elapsed = platform.Clock() - start;
-  if (elapsed < 0)
-    elapsed += timings::kSecondsPerDay;  // the clock restarted at midnight
-  return elapsed;
+  return platform.Clock() - start;
 }
 
 bool WaitFor(Platform& platform, const std::function<bool()>& done, double boundSeconds,
              double pollSeconds) {
-  const double start = platform.Clock();
+  const double deadline = platform.Clock() + boundSeconds;
   for (;;) {
     platform.PumpEvents();
+    if (platform.QuitRequested())
+      return false;
     if (done())
       return true;
-    const double elapsed = SecondsSince(platform, start);
-    if (elapsed >= boundSeconds)
+    const double left = deadline - platform.Clock();
+    if (left <= 0)
       return false;
-    platform.WaitForEvent(std::min(pollSeconds, boundSeconds - elapsed));
+    platform.WaitForEvent(std::min(pollSeconds, left));
   }
+}
+
+bool WaitForHost(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+                 double pollSeconds) {
+  bool hostGone = false;
+  const bool held = WaitFor(
+      platform,
+      [&] {
+        hostGone = !FindHostFrame(platform);
+        return hostGone || done();
+      },
+      boundSeconds, pollSeconds);
+  return held && !hostGone;
 }
 
 void Pause(Platform& platform, double seconds) {

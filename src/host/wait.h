@@ -6,17 +6,24 @@
 
 namespace velto::host {
 
-// Seconds on the platform clock since `start`, across midnight.
+// Seconds on the platform's monotonic clock since `start`.
 double SecondsSince(Platform& platform, double start);
 
 // The one wait loop: run the pump, test `done`, then sleep on the event queue until an
-// event arrives or the next test is due. Gives up after `boundSeconds`; returns whether
-// `done` held. Handlers of the program's own windows run inside the pump.
+// event arrives or the next test is due. Gives up after `boundSeconds`, or at once when
+// the program is asked to quit; returns whether `done` held. Handlers of the program's
+// own windows run inside the pump.
 bool WaitFor(Platform& platform, const std::function<bool()>& done, double boundSeconds,
              double pollSeconds);
 
-// Waits `seconds` while the program's windows stay responsive. Never returns early;
-// a positive duration runs the pump at least once; 0 or less returns at once.
+// WaitFor for a host window: also gives up, at the next test, once the host's frame is
+// no longer there (the host quit or never ran), as nothing it waits for can then come.
+bool WaitForHost(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+                 double pollSeconds);
+
+// Waits `seconds` while the program's windows stay responsive. Never returns early,
+// except that a quit request ends it; a positive duration runs the pump at least once;
+// 0 or less returns at once.
 void Pause(Platform& platform, double seconds);
 
 }  // namespace velto::host

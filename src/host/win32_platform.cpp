@@ -44,18 +44,28 @@ class HostCaption {
   std::string bytes_;
 };
 
-std::intptr_t SendBounded(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                          LPARAM lParam) {
+}  // namespace
+
+std::intptr_t Win32Platform::SendBounded(WindowHandle window, std::uint32_t message,
+                                         std::uint32_t wParam, std::intptr_t lParam) {
+  lastSendAnswered_ = false;
   if (!window)
     return 0;
   DWORD_PTR result = 0;
   const LRESULT ok =
-      ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_ABORTIFHUNG,
-                            timings::kHungHostMilliseconds, &result);
+      ::SendMessageTimeoutA(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam),
+                            SMTO_ABORTIFHUNG, sendBoundMilliseconds_, &result);
+  lastSendAnswered_ = ok != 0;
   return ok ? static_cast<std::intptr_t>(result) : 0;
 }
 
-}  // namespace
+bool Win32Platform::LastSendAnswered() {
+  return lastSendAnswered_;
+}
+
+void Win32Platform::SetSendBound(double seconds) {
+  sendBoundMilliseconds_ = Milliseconds(seconds);
+}
 
 WindowHandle Win32Platform::FindWindowA(std::string_view className, CaptionFilter caption) {
   const std::string classBytes = ToHostBytes(className);
@@ -88,7 +98,8 @@ std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t mes
 
 std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t message,
                                           std::uint32_t wParam, std::int16_t& variable) {
-  if (!window)
+  lastSendAnswered_ = window && ::IsWindow(ToHwnd(window));
+  if (!lastSendAnswered_)
     return 0;
   // The window-move command runs a modal loop inside the call until the button is
   // released: a time bound would cut the user's drag short, and the window is our own.
@@ -122,35 +133,55 @@ void Win32Platform::ReleaseCapture() {
 
 void Win32Platform::PumpEvents() {
   MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (!quitRequested_ && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
-      ::ExitProcess(static_cast<UINT>(msg.wParam));
+      // Met inside a wait, perhaps in the middle of a handler: the wait ends and the
+      // handler runs to its end; the main loop ends the program. Posted again so that
+      // a modal loop of the system (a message box, a window move) ends as well.
+      quitRequested_ = true;
+      exitCode_ = static_cast<int>(msg.wParam);
+      ::PostQuitMessage(exitCode_);
+      return;
     }
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
 }
 
-void Win32Platform::DeliverEventsForever() {
+bool Win32Platform::QuitRequested() {
+  return quitRequested_;
+}
+
+int Win32Platform::DeliverEventsUntilQuit() {
   MSG msg;
-  for (;;) {
+  while (!quitRequested_) {
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0)
-      ::ExitProcess(static_cast<UINT>(msg.wParam));  // WM_QUIT, as the pump treats it
-    if (got > 0) {
+    if (got == 0) {
+      quitRequested_ = true;
+      exitCode_ = static_cast<int>(msg.wParam);
+    } else if (got > 0) {
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);
     }
   }
+  return exitCode_;
 }
 
 double Win32Platform::Clock() {
-  SYSTEMTIME now;
-  ::GetLocalTime(&now);
-  return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
+  // The performance counter exists from Windows XP on and, unlike the time of day,
+  // never jumps; unlike GetTickCount it has no 49.7-day wrap and no 16 ms steps.
+  LARGE_INTEGER frequency;
+  LARGE_INTEGER counter;
+  ::QueryPerformanceFrequency(&frequency);
+  ::QueryPerformanceCounter(&counter);
+  const long long whole = counter.QuadPart / frequency.QuadPart;
+  const long long rest = counter.QuadPart % frequency.QuadPart;
+  return static_cast<double>(whole) + static_cast<double>(rest) / frequency.QuadPart;
 }
 
 void Win32Platform::WaitForEvent(double seconds) {
+  if (quitRequested_)
+    return;
   ::MsgWaitForMultipleObjectsEx(0, nullptr, Milliseconds(seconds), QS_ALLINPUT,
                                 MWMO_INPUTAVAILABLE);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cstdint>
+
 #include "host/platform.h"
+#include "host/timings.h"
 
 namespace velto::host {
 
 // The platform operations over user32 and kernel32. Messages to host windows go with a
 // bound, so a hung host never freezes the program: a message that times out counts as
-// sent to a missing window.
+// sent to a missing window, and LastSendAnswered says so.
 class Win32Platform : public Platform {
  public:
   WindowHandle FindWindowA(std::string_view className, CaptionFilter caption) override;
@@ -45,14 +48,30 @@ class Win32Platform : public Platform {
   bool ReadProcessMemory(ProcessHandle process, std::uint32_t address, void* buffer,
                          std::size_t size) override;
   void CloseHandle(ProcessHandle process) override;
+  bool LastSendAnswered() override;
+  void SetSendBound(double seconds) override;
   void PumpEvents() override;
-  // Waits for events and delivers them, for good: the program's loop between events,
-  // where there is nothing to check between them. Blocking in the message fetch itself
-  // costs Wine one request less per event than a wait followed by a pump.
-  [[noreturn]] void DeliverEventsForever();
+  bool QuitRequested() override;
+  // Waits for events and delivers them until the program is asked to quit (WM_QUIT, met
+  // here or inside a wait), and gives the exit code: the program's loop between events.
+  // Blocking in the message fetch itself costs Wine one request less per event than a
+  // wait followed by a pump.
+  int DeliverEventsUntilQuit();
   double Clock() override;
   void WaitForEvent(double seconds) override;
   void Sleep(double seconds) override;
+
+  // The exit code the quit request carried; 0 before one came.
+  int ExitCode() const { return exitCode_; }
+
+ private:
+  std::intptr_t SendBounded(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                            std::intptr_t lParam);
+
+  bool lastSendAnswered_ = false;
+  unsigned sendBoundMilliseconds_ = timings::kHungHostMilliseconds;
+  bool quitRequested_ = false;
+  int exitCode_ = 0;
 };
 
 }  // namespace velto::host

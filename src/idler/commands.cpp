@@ -1,17 +1,20 @@
 #include "idler/commands.h"
 
 #include "host/host_routines.h"
+#include "host/timings.h"
 #include "idler/chat_lines.h"
 
 namespace velto::idler {
 namespace {
 
 // Announces the switch only when the host took or refused the instant message: when it
-// never answered, nothing happened to announce.
+// was never handed over (no host, a message that failed) or the host never answered,
+// nothing happened to announce.
 void SwitchInstantMessages(Idler& idler, std::string_view recipient, const std::string& line) {
-  const host::InstantMessageOutcome outcome = host::SendInstantMessage(
+  using host::InstantMessageOutcome;
+  const InstantMessageOutcome outcome = host::SendInstantMessage(
       idler.host, std::string(recipient), std::string(lines::kImsSwitchMessage));
-  if (outcome == host::InstantMessageOutcome::kTimedOut)
+  if (outcome != InstantMessageOutcome::kTaken && outcome != InstantMessageOutcome::kRefused)
     return;
   host::SendChatLine(idler.host, line);
 }
@@ -50,6 +53,15 @@ void ClockTick(Idler& idler) {
 
 void MainWindowUnload(Idler& idler) {
   host::SendChatLine(idler.host, lines::UnloadLine());
+}
+
+void FarewellOnLogOff(Idler& idler) {
+  // With no host the line finds no room and nothing waits. A hung or slow host gets a
+  // shorter bound per message, so the line's two messages never hold up the log-off
+  // beyond the system's 5 s.
+  idler.host.SetSendBound(host::timings::kLogOffSendSeconds);
+  MainWindowUnload(idler);
+  idler.host.SetSendBound(host::timings::kHungHostMilliseconds / 1000.0);
 }
 
 }  // namespace velto::idler

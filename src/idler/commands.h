@@ -13,5 +13,7 @@ void ShowGreets(Idler& idler);        // " Greets"
 void QuitIdler(Idler& idler);         // "     x"
 void ClockTick(Idler& idler);         // every 50 ms of the clock timer
 void MainWindowUnload(Idler& idler);  // the main window closed other than by x
+// Windows logs off or shuts down: the unload line, within the few seconds granted.
+void FarewellOnLogOff(Idler& idler);
 
 }  // namespace velto::idler

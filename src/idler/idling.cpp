@@ -39,7 +39,10 @@ void StopIdling(Idler& idler) {
 void IdleTick(Idler& idler) {
   const long long minutes = ReadCounter(idler.window.CounterCaption()) + 1;
   idler.window.SetCounterCaption(std::to_string(minutes));
-  host::SendChatLine(idler.host, lines::BannerLine());
+  // The tick's two lines go together: when the banner did not reach the room (no room,
+  // or a hung host that already cost one bounded wait), the idle line is not tried.
+  if (!host::SendChatLine(idler.host, lines::BannerLine()))
+    return;
   host::Pause(idler.host, kBetweenLinesSeconds);
   // Read again: a Stop clicked during the pause has reset the counter, and the reason
   // may have been edited.

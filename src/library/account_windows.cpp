@@ -39,8 +39,8 @@ constexpr std::uint32_t kUnchecked = 0;
 constexpr std::uint32_t kChecked = static_cast<std::uint32_t>(kTrue);
 
 bool WaitForHost(host::Platform& platform, const std::function<bool()>& done) {
-  return host::WaitFor(platform, done, mail_timings::kHostWindowWaitSeconds,
-                       host::timings::kWindowPollSeconds);
+  return host::WaitForHost(platform, done, mail_timings::kHostWindowWaitSeconds,
+                           host::timings::kWindowPollSeconds);
 }
 
 void PostClick(host::Platform& platform, WindowHandle button) {

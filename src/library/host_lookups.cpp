@@ -34,8 +34,8 @@ HostMessageBox FindHostMessageBox(host::Platform& platform) {
 }
 
 bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done) {
-  return host::WaitFor(platform, done, timings::kHostWindowWaitSeconds,
-                       host::timings::kWindowPollSeconds);
+  return host::WaitForHost(platform, done, timings::kHostWindowWaitSeconds,
+                           host::timings::kWindowPollSeconds);
 }
 
 void SendSpaceKey(host::Platform& platform, WindowHandle button) {

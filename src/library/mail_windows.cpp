@@ -70,7 +70,7 @@ ComposeControls LookUpComposeControls(host::Platform& platform, WindowHandle win
 // Waits until `find` names a window whose compose controls are all there.
 bool WaitForComposeControls(host::Platform& platform, WindowHandle (*find)(host::Platform&),
                             ComposeControls& controls) {
-  return host::WaitFor(
+  return host::WaitForHost(
       platform,
       [&] {
         controls = LookUpComposeControls(platform, find(platform));
@@ -139,7 +139,7 @@ WindowHandle FindReadMailWindow(host::Platform& platform) {
 }
 
 void CloseMailWindows(host::Platform& platform) {
-  host::WaitFor(
+  host::WaitForHost(
       platform,
       [&] {
         const WindowHandle compose = FindComposeWindow(platform);
@@ -181,7 +181,7 @@ void ForwardMail(host::Platform& platform, const std::string& recipients,
   // it has, or shows its error window when it refuses a name.
   WindowHandle window;
   WindowHandle error;
-  const bool settled = host::WaitFor(
+  const bool settled = host::WaitForHost(
       platform,
       [&] {
         error = FindMailErrorWindow(platform);
@@ -205,7 +205,7 @@ int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
   }
   WindowHandle error;
   std::string errorText;
-  const bool refused = host::WaitFor(
+  const bool refused = host::WaitForHost(
       platform,
       [&] {
         error = FindMailErrorWindow(platform);
@@ -222,7 +222,7 @@ int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
   CloseAndPump(platform, FindWriteWindow(platform));
   // Closing the filled-in write window makes the host ask whether to save it.
   WindowHandle dontSave;
-  const bool asked = host::WaitFor(
+  const bool asked = host::WaitForHost(
       platform,
       [&] {
         const WindowHandle box = platform.FindWindowA(cls::kDialog, kHostMessageBoxCaption);

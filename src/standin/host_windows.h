@@ -83,6 +83,14 @@ class HostWindows {
                                       std::function<void(bool checked)> /*changed*/) {
     return Create(parent, className, captionUtf8);
   }
+
+  // Misbehaviour on command. The host stops handling messages for `seconds`, as a hung
+  // program does; messages sent to it meanwhile wait or time out.
+  virtual void Hang(double /*seconds*/) {}
+  // Each message another program sends to the host's windows takes this long.
+  virtual void SetAnswerDelay(double /*seconds*/) {}
+  // The host's process ends at once, all its windows with it.
+  virtual void Quit(WindowHandle frame) { Destroy(frame); }
 };
 
 }  // namespace velto::standin

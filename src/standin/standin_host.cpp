@@ -29,6 +29,7 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
 StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
     : windows_(windows),
       options_(std::move(options)),
+      usualAnswer_(options_.instantMessageAnswer),
       menus_(windows_,
              [this](const std::string& entry) {
                Record(Received::Kind::kMenuCommand, host::ToHostBytes(entry));
@@ -51,6 +52,27 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
   mdi_ = windows_.Create(frame_, cls::kMdiClient, "");
   welcome_ = windows_.Create(mdi_, cls::kChild, "Welcome, " + options_.screenName + "!");
   chatRoom_ = OpenChatRoom(options_.roomName);
+  Misbehave(options_.misbehaviour);
+}
+
+void StandinHost::Misbehave(MisbehaviourOrder order) {
+  closeRoomWhenUsed_ = order.what == Misbehaviour::kCloseRoomWhenUsed;
+  closeImWhenUsed_ = order.what == Misbehaviour::kCloseImWhenUsed;
+  options_.instantMessageAnswer =
+      order.what == Misbehaviour::kNeverOpenIm ? InstantMessageAnswer::kNeverOpen : usualAnswer_;
+  windows_.SetAnswerDelay(order.what == Misbehaviour::kSlowAnswers ? order.amount : 0);
+  if (order.what == Misbehaviour::kHang)
+    windows_.Hang(order.amount);
+  if (order.what == Misbehaviour::kQuit)
+    windows_.Quit(frame_);
+}
+
+bool StandinHost::CloseWhenUsed(WindowHandle window, bool& armed, const HostMessage& message) {
+  if (!armed || message.message != WM_SETTEXT)
+    return false;
+  armed = false;
+  windows_.Destroy(window);
+  return true;
 }
 
 WindowHandle StandinHost::OpenChatRoom(const std::string& name) {
@@ -84,6 +106,8 @@ void StandinHost::Record(Received::Kind kind, std::string bytes, std::string rec
 }
 
 void StandinHost::OnChatInput(WindowHandle input, const HostMessage& message) {
+  if (CloseWhenUsed(chatRoom_, closeRoomWhenUsed_, message))
+    return;
   if (message.message != WM_CHAR || message.wParam != host::kCarriageReturn)
     return;
   const std::string line = windows_.TextBytes(input);
@@ -125,7 +149,9 @@ void StandinHost::OpenInstantMessageWindow(const std::string& recipient) {
                                             if (m.message == WM_CLOSE)
                                               windows_.Destroy(self);
                                           });
-  const WindowHandle text = windows_.Create(im, cls::kRichText, "");
+  const WindowHandle text = windows_.Create(
+      im, cls::kRichText, "",
+      [this, im](WindowHandle, const HostMessage& m) { CloseWhenUsed(im, closeImWhenUsed_, m); });
   for (int i = 1; i <= kInstantMessageIcons; ++i) {
     Reaction reaction;
     std::string caption;

@@ -18,10 +18,28 @@ enum class InstantMessageAnswer {
   kNeverAnswer,  // opens the window but never reacts to the send button
 };
 
+// What the stand-in host can be told to do wrong, to test the idler against a host that
+// hangs, is slow, closes windows under it, or goes away.
+enum class Misbehaviour {
+  kNone,               // behaves again (answers at once, keeps its windows)
+  kHang,               // stops handling messages for `amount` seconds
+  kSlowAnswers,        // each message sent to it takes `amount` seconds
+  kCloseRoomWhenUsed,  // closes the chat room when a line starts to arrive in its input
+  kCloseImWhenUsed,    // closes the instant-message window when its text arrives
+  kNeverOpenIm,        // never opens the instant-message window
+  kQuit,               // quits outright
+};
+
+struct MisbehaviourOrder {
+  Misbehaviour what = Misbehaviour::kNone;
+  double amount = 0;  // seconds, for a hang and for slow answers
+};
+
 struct StandinOptions {
   std::string screenName = "Guest";
   std::string roomName = "Lobby";
   InstantMessageAnswer instantMessageAnswer = InstantMessageAnswer::kCloseWindow;
+  MisbehaviourOrder misbehaviour;  // from the start
 };
 
 // Something the host received, as the host received it (8-bit bytes).
@@ -64,6 +82,8 @@ class StandinHost {
   void SetInstantMessageAnswer(InstantMessageAnswer answer) {
     options_.instantMessageAnswer = answer;
   }
+  // Starts misbehaving as ordered (kNone: stops). A hang or a quit happens at once.
+  void Misbehave(MisbehaviourOrder order);
 
   // The people in the chat room, their person windows and who is ignored.
   StandinPeople& people() { return people_; }
@@ -73,6 +93,8 @@ class StandinHost {
  private:
   void OnKeywordBox(WindowHandle box, const HostMessage& message);
   void OnChatInput(WindowHandle input, const HostMessage& message);
+  // The "when used" misbehaviours: the window closes as the first text reaches it.
+  bool CloseWhenUsed(WindowHandle window, bool& armed, const HostMessage& message);
   void ActOnKeyword(const std::string& keywordBytes);
   void EnterRoom(const std::string& name);
   void OpenInstantMessageWindow(const std::string& recipient);
@@ -83,6 +105,9 @@ class StandinHost {
 
   HostWindows& windows_;
   StandinOptions options_;
+  InstantMessageAnswer usualAnswer_;
+  bool closeRoomWhenUsed_ = false;
+  bool closeImWhenUsed_ = false;
   WindowHandle frame_, mdi_, keywordBox_, welcome_, chatRoom_;
   std::vector<Received> received_;
   StandinMenus menus_;

@@ -50,4 +50,12 @@ void SubstituteHostWindows::ShowMessageBox(WindowHandle /*owner*/, const std::st
   desktop_.AddWindow(box, "Static", textUtf8);
 }
 
+void SubstituteHostWindows::Quit(WindowHandle frame) {
+  desktop_.RemoveWindow(frame);
+  for (WindowHandle window : desktop_.ChildrenOf(host::kNoWindow)) {
+    if (desktop_.GetWindowThreadProcessId(window) == kHostProcessId)
+      desktop_.RemoveWindow(window);
+  }
+}
+
 }  // namespace velto::standin

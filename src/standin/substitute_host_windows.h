@@ -39,6 +39,11 @@ class SubstituteHostWindows : public HostWindows {
                               std::string_view captionUtf8, bool checked,
                               std::function<void(bool checked)> changed) override;
 
+  void Hang(double seconds) override { desktop_.HangProcess(kHostProcessId, seconds); }
+  void SetAnswerDelay(double seconds) override { desktop_.SetAnswerDelay(kHostProcessId, seconds); }
+  // Every top-level window of the host goes: the frame, and any message box it showed.
+  void Quit(WindowHandle frame) override;
+
   // The host's process on the substitute desktop: every window of the stand-in host
   // belongs to it, and PlaceInMemory writes into its address space.
   static constexpr std::uint32_t kHostProcessId = 0x0A01;

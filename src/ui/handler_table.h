@@ -46,6 +46,8 @@ class HandlerTable {
         return "Load";
       case FormEvent::kUnload:
         return "Unload";
+      case FormEvent::kEndSession:
+        return "EndSession";
       case FormEvent::kMouseDown:
         break;
     }

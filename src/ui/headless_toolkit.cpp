@@ -44,7 +44,7 @@ void HeadlessToolkit::Create(FormId id) {
 }
 
 void HeadlessToolkit::Load(FormId form) {
-  if (FormOf(form).created || ended_)
+  if (FormOf(form).created || Ended())
     return;
   Create(form);
   handlers_.Run(form, FormEvent::kLoad);
@@ -52,7 +52,7 @@ void HeadlessToolkit::Load(FormId form) {
 
 void HeadlessToolkit::Show(FormId form) {
   Load(form);
-  if (ended_)
+  if (Ended())
     return;
   FormOf(form).visible = true;
   frontMost_ = form;
@@ -112,7 +112,7 @@ int HeadlessToolkit::TimerInterval(FormId form, std::string_view timer) {
 void HeadlessToolkit::Rearm(FormId form, std::string_view name) {
   Timer& timer = FormOf(form).timers[std::string(name)];
   ++timer.generation;
-  if (!timer.enabled || timer.interval <= 0 || ended_)
+  if (!timer.enabled || timer.interval <= 0 || Ended())
     return;
   ScheduleTick(form, std::string(name), timer.generation, timer.interval / kMillisecondsPerSecond);
 }
@@ -121,7 +121,7 @@ void HeadlessToolkit::ScheduleTick(FormId form, const std::string& name, std::ui
                                    double seconds) {
   desktop_.Schedule(seconds, [this, form, name, generation] {
     Timer& timer = FormOf(form).timers[name];
-    if (ended_ || timer.generation != generation)
+    if (Ended() || timer.generation != generation)
       return;
     // The next tick is due one interval after this one, however long this one takes.
     ScheduleTick(form, name, generation, timer.interval / kMillisecondsPerSecond);
@@ -132,7 +132,7 @@ void HeadlessToolkit::ScheduleTick(FormId form, const std::string& name, std::ui
 // --- boxes, time, end ---
 
 void HeadlessToolkit::ShowMessageBox(std::string_view text, std::string_view title) {
-  if (ended_)
+  if (Ended())
     return;
   boxes_.push_back(ShownBox{std::string(text), std::string(title)});
   const bool nested = boxOpen_;
@@ -143,7 +143,7 @@ void HeadlessToolkit::ShowMessageBox(std::string_view text, std::string_view tit
 }
 
 std::string HeadlessToolkit::TimeOfDayText() {
-  const long seconds = static_cast<long>(std::floor(desktop_.Clock()));
+  const long seconds = static_cast<long>(std::floor(desktop_.TimeOfDay()));
   char text[64];
   std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60,
                 seconds % 60);
@@ -154,6 +154,9 @@ void HeadlessToolkit::EndProgram() {
   if (ended_)
     return;
   ended_ = true;
+  // As with the Win32 toolkit's immediate end, no wait the call is nested in goes on and
+  // no host routine sends anything more.
+  desktop_.PostQuitMessage(0);
   for (Form& form : forms_) {
     form.visible = false;
     if (form.handle)
@@ -164,7 +167,7 @@ void HeadlessToolkit::EndProgram() {
 // --- the user ---
 
 bool HeadlessToolkit::Click(FormId form, std::string_view label) {
-  if (ended_ || boxOpen_ || !FormOf(form).visible)
+  if (Ended() || boxOpen_ || !FormOf(form).visible)
     return false;
   const ControlLayout* control = LayoutOf(form).Find(label);
   if (!control || !control->answersClick)
@@ -174,21 +177,27 @@ bool HeadlessToolkit::Click(FormId form, std::string_view label) {
 }
 
 void HeadlessToolkit::Type(FormId form, std::string_view textBox, const std::string& text) {
-  if (ended_ || !FormOf(form).visible)
+  if (Ended() || !FormOf(form).visible)
     return;
   SetCaption(form, textBox, text);
 }
 
 void HeadlessToolkit::PressMouseOnBackground(FormId form) {
-  if (ended_ || boxOpen_ || !FormOf(form).visible)
+  if (Ended() || boxOpen_ || !FormOf(form).visible)
     return;
   handlers_.Run(form, FormEvent::kMouseDown);
 }
 
 void HeadlessToolkit::CloseBySystem(FormId form) {
-  if (ended_ || boxOpen_ || !FormOf(form).created)
+  if (Ended() || boxOpen_ || !FormOf(form).created)
     return;
   handlers_.Run(form, FormEvent::kUnload);
+}
+
+void HeadlessToolkit::EndSession() {
+  if (Ended())
+    return;
+  handlers_.Run(FormId::kForm2, FormEvent::kEndSession);
 }
 
 }  // namespace velto::ui

@@ -47,12 +47,16 @@ class HeadlessToolkit : public Toolkit {
   void Type(FormId form, std::string_view textBox, const std::string& text);
   void PressMouseOnBackground(FormId form);
   void CloseBySystem(FormId form);  // Alt+F4
+  // Windows logs off or shuts down (WM_QUERYENDSESSION answered yes, then WM_ENDSESSION).
+  void EndSession();
   // Runs while a message box is up, before the user confirms it. Time may pass inside.
   std::function<void(const ShownBox&)> whileBoxIsUp;
 
   // --- what a test looks at ---
   bool Created(FormId form) const;
-  bool Ended() const { return ended_; }
+  // Ended by EndProgram, or asked to quit by the system (the quit reaches the program's
+  // main loop, which ends it): no handler runs any more.
+  bool Ended() const { return ended_ || desktop_.QuitRequested(); }
   const std::vector<ShownBox>& Boxes() const { return boxes_; }
   bool TimerEnabled(FormId form, std::string_view timer);
   int TimerInterval(FormId form, std::string_view timer);

@@ -68,6 +68,10 @@ void Program::BindMainWindow() {
     idler::MainWindowUnload(idler_);
     toolkit_.EndProgram();  // hidden windows hold nothing that must be kept
   });
+  toolkit_.OnFormEvent(kMain, FormEvent::kEndSession, [this] {
+    idler::FarewellOnLogOff(idler_);
+    toolkit_.EndProgram();
+  });
   toolkit_.OnFormEvent(kMain, FormEvent::kMouseDown,
                        [this] { host::DragForm(platform_, toolkit_.Handle(kMain)); });
   toolkit_.OnClick(kMain, "Label1", [this] { idler::StartIdling(idler_); });

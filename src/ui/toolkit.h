@@ -16,6 +16,9 @@ enum class FormEvent {
   kLoad,       // runs once, when the window is created, before it is first shown
   kUnload,     // the window is being closed by the system's own means (Alt+F4)
   kMouseDown,  // a mouse button pressed on the window's background
+  // Windows logs off or shuts down; the program ends once the handler returns, and it
+  // must return within the few seconds the system grants. Main window only.
+  kEndSession,
 };
 
 // Realises the windows of form_layout.h and offers exactly what the handlers need.

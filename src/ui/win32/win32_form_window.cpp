@@ -259,6 +259,13 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     FocusTextBox();
     return 0;
   }
+  if (WM_QUERYENDSESSION == message)
+    return TRUE;  // the program never holds up a log-off
+  if (WM_ENDSESSION == message) {
+    if (wParam)
+      handlers_.Run(layout_.id, FormEvent::kEndSession);
+    return 0;
+  }
   if (WM_CLOSE == message) {
     // The bound handler decides what closing means; the window itself stays.
     handlers_.Run(layout_.id, FormEvent::kUnload);
