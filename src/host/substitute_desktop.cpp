@@ -134,7 +134,8 @@ std::intptr_t SubstituteDesktop::Deliver(WindowHandle window, Delivery how,
                                          const Message& message) {
   const Window* target = Find(window);
   const bool delivered = target != nullptr && !target->hung;
-  log_.push_back(LoggedMessage{window, how, message, delivered});
+  log_.push_back(LoggedMessage{window, how, message, delivered, target ? target->className : "",
+                               target ? target->captionBytes : ""});
   if (!delivered)
     return 0;
   // Copy the handler: it may remove its own window while it runs.
@@ -178,7 +179,8 @@ void SubstituteDesktop::PostMessageA(WindowHandle window, std::uint32_t message,
   ++platformCalls_;
   const Message posted{message, wParam, lParam, LParamKind::kValue, {}};
   const bool accepted = Exists(window);
-  log_.push_back(LoggedMessage{window, Delivery::kPosted, posted, accepted});
+  log_.push_back(LoggedMessage{window, Delivery::kPosted, posted, accepted, ClassOf(window),
+                               CaptionBytes(window)});
   if (!accepted)
     return;
   Schedule(0, [this, window, posted] {
@@ -245,6 +247,7 @@ std::string SubstituteDesktop::GetWindowTextA(WindowHandle window, int size) {
 
 void SubstituteDesktop::ReleaseCapture() {
   ++platformCalls_;
+  ++captureReleases_;
 }
 
 // --- time and events ---

@@ -4,9 +4,13 @@
 
 #include "host/desktop_under_test.h"
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 #include "host/win32_platform.h"
 
 namespace velto::testing {
+
+using host::FromHwnd;
+using host::ToHwnd;
 namespace {
 
 // Real windows of this process, with window classes registered under the host's names.
@@ -28,15 +32,13 @@ class Win32UnderTest : public DesktopUnderTest {
         ::CreateWindowExA(0, className.c_str(), host::ToHostBytes(captionUtf8).c_str(), style, 0, 0,
                           10, 10, ToHwnd(parent), nullptr, ::GetModuleHandleA(nullptr), nullptr);
     created_.push_back(hwnd);
-    return host::WindowHandle{HandleToULong(hwnd)};
+    return FromHwnd(hwnd);
   }
 
   void Destroy(host::WindowHandle window) override { ::DestroyWindow(ToHwnd(window)); }
 
  private:
-  static HWND ToHwnd(host::WindowHandle window) {
-    return static_cast<HWND>(ULongToHandle(window.value()));
-  }
+  static HWND ToHwnd(host::WindowHandle window) { return ToHwnd(window); }
   void Register(const std::string& className) {
     if (!registered_.insert(className).second)
       return;

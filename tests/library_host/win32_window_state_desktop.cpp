@@ -1,21 +1,17 @@
 #include <windows.h>
 
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 #include "host/win32_platform.h"
 #include "window_state_desktop.h"
 
 namespace velto::testing {
-namespace {
 
-HWND ToHwnd(host::WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
-HMENU ToHmenu(host::MenuHandle menu) {
-  return static_cast<HMENU>(ULongToHandle(menu.value));
-}
-host::WindowHandle FromHwnd(HWND hwnd) {
-  return host::WindowHandle{HandleToULong(hwnd)};
-}
+using host::FromHmenu;
+using host::FromHwnd;
+using host::ToHmenu;
+using host::ToHwnd;
+namespace {
 
 // Real windows of this process and real menus.
 class Win32WindowState : public WindowStateDesktop {
@@ -54,7 +50,7 @@ class Win32WindowState : public WindowStateDesktop {
   host::MenuHandle CreateMenu() override {
     HMENU menu = ::CreateMenu();
     unattached_.push_back(menu);
-    return host::MenuHandle{HandleToULong(menu)};
+    return FromHmenu(menu);
   }
   void AppendItem(host::MenuHandle menu, const std::string& textUtf8,
                   std::uint32_t command) override {

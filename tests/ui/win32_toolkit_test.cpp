@@ -7,20 +7,19 @@
 #include <thread>
 #include <vector>
 
+#include "host/win32_handles.h"
 #include "ui/form_layout.h"
 #include "ui/win32/win32_toolkit.h"
 
 namespace velto::ui {
+
+using host::ToHwnd;
 namespace {
 
 using ::testing::Contains;
 
 constexpr char kMarksUtf8[] = "‹¬·›•";
 constexpr char kMarksHostBytes[] = "\x8B\xAC\xB7\x9B\x95";
-
-HWND ToHwnd(host::WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
 
 // At 96 and 192 dpi the layout's twips, all multiples of 15, are whole pixels.
 RECT PixelsAt(int dpi, const TwipRect& r) {
