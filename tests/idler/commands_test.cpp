@@ -3,10 +3,6 @@
 namespace velto::testing {
 namespace {
 
-using idler::lines::BannerLine;
-using idler::lines::ImsOffLine;
-using idler::lines::ImsOnLine;
-using idler::lines::UnloadedLine;
 using standin::InstantMessageAnswer;
 using Kind = standin::Received::Kind;
 
@@ -28,10 +24,10 @@ TEST_F(CommandsTest, ImsOffThenOnUnderEachHostAnswer) {
     EXPECT_EQ(received[1].kind, Kind::kInstantMessage);
     EXPECT_EQ(received[1].recipient, "$IM_OFF");
     EXPECT_EQ(received[1].bytes, "Vrel owns you");
-    EXPECT_EQ(received[2].bytes, Bytes(ImsOffLine()));
+    EXPECT_EQ(received[2].bytes, pinned::kImsOff);
     EXPECT_EQ(received[3].bytes, "aol://9293:$IM_ON");
     EXPECT_EQ(received[4].recipient, "$IM_ON");
-    EXPECT_EQ(received[5].bytes, Bytes(ImsOnLine()));
+    EXPECT_EQ(received[5].bytes, pinned::kImsOn);
     EXPECT_FALSE(desktop_.FindWindowA("#32770", "America Online"));
     EXPECT_FALSE(desktop_.FindWindowExA(host_.mdiClient(), host::kNoWindow, "AOL Child",
                                         "Send Instant Message"));
@@ -52,7 +48,7 @@ TEST_F(CommandsTest, IdleTicksGoOnWhileWaitingForTheHost) {
   Wait(30);
   NewlyReceived();
   Click(FormId::kForm2, "Label10");  // waits its full minute
-  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{Bytes(BannerLine()), Idle("1")}));
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, Idle("1")}));
 }
 
 TEST_F(CommandsTest, QuitWhileIdlingSaysTwoLinesThenEnds) {
@@ -62,7 +58,7 @@ TEST_F(CommandsTest, QuitWhileIdlingSaysTwoLinesThenEnds) {
   Click(FormId::kForm2, "Label7");
   EXPECT_TRUE(toolkit_.Ended());
   Wait(300);
-  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{Bytes(BannerLine()), Bytes(UnloadedLine())}));
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, pinned::kUnloaded}));
 }
 
 TEST_F(CommandsTest, ClosingTheMainWindowSaysTheUnloadLineThenEnds) {
