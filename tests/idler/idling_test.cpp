@@ -52,8 +52,11 @@ TEST_F(IdlingTest, CounterRunsOnUntilStopAndStartsAgainFromOne) {
   Click(FormId::kForm2, "Label1");
   Wait(60.5);
   EXPECT_EQ(IdleCounters(), (std::vector<std::string>{"1", "2", "3", "1"}));
-  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1") &&
-               toolkit_.TimerInterval(FormId::kForm2, "Timer1") == 0);
+  EXPECT_TRUE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
+  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, "Timer1"), 60000);
+  Click(FormId::kForm2, "Label2");
+  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
+  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, "Timer1"), 0);
 }
 
 TEST_F(IdlingTest, StopWhenOffStillSaysStoppedAndZeroesTheCounter) {

@@ -59,6 +59,8 @@ std::string Describe(const std::string& window, Delivery how, std::uint32_t mess
 std::string Describe(host::SubstituteDesktop& desktop, const Expected& e) {
   std::string out = Describe(ShowWindow(desktop, e.window), e.how, e.message, e.wParam,
                              e.lParamKind, e.lParam, e.textBytes);
+  if (e.rejected)
+    out += " (rejected)";
   return e.optional ? out + " (optional)" : out;
 }
 
@@ -74,7 +76,8 @@ std::string Describe(host::SubstituteDesktop& desktop, const host::LoggedMessage
 bool Matches(const Expected& e, const host::LoggedMessage& m) {
   return e.window == m.window && e.how == m.how && e.message == m.message.message &&
          e.wParam == m.message.wParam && e.lParamKind == m.message.lParamKind &&
-         e.lParam == m.message.lParam && e.textBytes == m.message.textBytes && m.delivered;
+         e.lParam == m.message.lParam && e.textBytes == m.message.textBytes &&
+         m.delivered != e.rejected;
 }
 
 bool IsIgnored(const std::vector<Expected>& table, const host::LoggedMessage& m) {
@@ -123,32 +126,40 @@ std::optional<Difference> FirstDifference(const std::vector<Expected>& table,
 
 }  // namespace
 
+Expected Entry(host::WindowHandle window, Delivery how, std::uint32_t message, std::uint32_t wParam,
+               LParamKind kind, std::uint32_t lParam, std::string textBytes) {
+  Expected e{};
+  e.window = window;
+  e.how = how;
+  e.message = message;
+  e.wParam = wParam;
+  e.lParamKind = kind;
+  e.lParam = lParam;
+  e.textBytes = std::move(textBytes);
+  return e;
+}
+
 Expected SentText(host::WindowHandle window, std::uint32_t message, std::string textBytes) {
-  return Expected{window, Delivery::kSent,      message, 0,    LParamKind::kText,
-                  0,      std::move(textBytes), false,   false};
+  return Entry(window, Delivery::kSent, message, 0, LParamKind::kText, 0, std::move(textBytes));
 }
 
 Expected SentValue(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                    std::uint32_t lParam) {
-  return Expected{window, Delivery::kSent, message, wParam, LParamKind::kValue, lParam,
-                  {},     false,           false};
+  return Entry(window, Delivery::kSent, message, wParam, LParamKind::kValue, lParam, {});
 }
 
 Expected SentZeroReference(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam) {
-  return Expected{window, Delivery::kSent, message, wParam, LParamKind::kReference32, 0,
-                  {},     false,           false};
+  return Entry(window, Delivery::kSent, message, wParam, LParamKind::kReference32, 0, {});
 }
 
 Expected SentZeroReference16(host::WindowHandle window, std::uint32_t message,
                              std::uint32_t wParam) {
-  return Expected{window, Delivery::kSent, message, wParam, LParamKind::kReference16, 0,
-                  {},     false,           false};
+  return Entry(window, Delivery::kSent, message, wParam, LParamKind::kReference16, 0, {});
 }
 
 Expected Posted(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                 std::uint32_t lParam) {
-  return Expected{window, Delivery::kPosted, message, wParam, LParamKind::kValue, lParam, {}, false,
-                  false};
+  return Entry(window, Delivery::kPosted, message, wParam, LParamKind::kValue, lParam, {});
 }
 
 Expected Optional(Expected entry) {
@@ -156,8 +167,15 @@ Expected Optional(Expected entry) {
   return entry;
 }
 
+Expected Rejected(Expected entry) {
+  entry.rejected = true;
+  return entry;
+}
+
 Expected Ignored(std::uint32_t message, host::WindowHandle window) {
-  return Expected{window, Delivery::kSent, message, 0, LParamKind::kValue, 0, {}, false, true};
+  Expected e = Entry(window, Delivery::kSent, message, 0, LParamKind::kValue, 0, {});
+  e.ignored = true;
+  return e;
 }
 
 void ExpectSequence(host::SubstituteDesktop& desktop, const std::vector<Expected>& expected,
