@@ -23,6 +23,9 @@ TEST(HostText, TheHighRowMapsToItsCharactersBothWays) {
                                "\u017D", "\u008F", "\u0090", "\u2018", "\u2019", "\u201C", "\u201D",
                                "\u2022", "\u2013", "\u2014", "\u02DC", "\u2122", "\u0161", "\u203A",
                                "\u0153", "\u009D", "\u017E", "\u0178"};
+  std::string all;
+  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  EXPECT_EQ(ToHostBytes(FromHostBytes(all)), all) << "every byte comes back";
   for (int i = 0; i < 32; ++i) {
     const std::string byte(1, static_cast<char>(0x80 + i));
     EXPECT_EQ(FromHostBytes(byte), row[i]) << "byte " << 0x80 + i;

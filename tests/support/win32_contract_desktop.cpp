@@ -1,31 +1,25 @@
 #include <windows.h>
 
+#include <set>
+
 #include "host/host_text.h"
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
-#include "window_state_desktop.h"
+#include "support/contract_desktop.h"
 
 namespace velto::testing {
+namespace {
 
 using host::FromHmenu;
 using host::FromHwnd;
 using host::ToHmenu;
 using host::ToHwnd;
-namespace {
 
-// Real windows of this process and real menus.
-class Win32WindowState : public WindowStateDesktop {
+// Real windows of this process, of window classes registered under the names asked
+// for, and real menus.
+class Win32ContractDesktop : public ContractDesktop {
  public:
-  Win32WindowState() {
-    for (const char* name : {kFrameClass, kChildClass}) {
-      WNDCLASSA wc{};
-      wc.lpfnWndProc = ::DefWindowProcA;
-      wc.hInstance = ::GetModuleHandleA(nullptr);
-      wc.lpszClassName = name;
-      ::RegisterClassA(&wc);  // fails harmlessly when already registered
-    }
-  }
-  ~Win32WindowState() override {
+  ~Win32ContractDesktop() override {
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
       if (::IsWindow(*it))
         ::DestroyWindow(*it);  // destroys the window's menu bar with it
@@ -37,13 +31,17 @@ class Win32WindowState : public WindowStateDesktop {
   }
   host::Platform& platform() override { return platform_; }
 
-  host::WindowHandle CreateTopLevel(const std::string& captionUtf8) override {
-    return Create(nullptr, kFrameClass, captionUtf8, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  host::WindowHandle Create(host::WindowHandle parent, const std::string& className,
+                            const std::string& captionUtf8) override {
+    Register(className);
+    const DWORD style = (parent ? WS_CHILD : WS_OVERLAPPEDWINDOW) | WS_VISIBLE;
+    HWND hwnd = ::CreateWindowExA(0, className.c_str(), host::ToHostBytes(captionUtf8).c_str(),
+                                  style, 10, 10, 200, 150, ToHwnd(parent), nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    windows_.push_back(hwnd);
+    return FromHwnd(hwnd);
   }
-  host::WindowHandle CreateChild(host::WindowHandle parent,
-                                 const std::string& captionUtf8) override {
-    return Create(ToHwnd(parent), kChildClass, captionUtf8, WS_CHILD | WS_VISIBLE);
-  }
+  void Destroy(host::WindowHandle window) override { ::DestroyWindow(ToHwnd(window)); }
   bool IsTopmost(host::WindowHandle window) override {
     return (::GetWindowLongA(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   }
@@ -69,28 +67,27 @@ class Win32WindowState : public WindowStateDesktop {
   }
 
  private:
-  static constexpr const char* kFrameClass = "VeltoStateFrame";
-  static constexpr const char* kChildClass = "VeltoStateChild";
-
-  host::WindowHandle Create(HWND parent, const char* className, const std::string& captionUtf8,
-                            DWORD style) {
-    HWND hwnd =
-        ::CreateWindowExA(0, className, host::ToHostBytes(captionUtf8).c_str(), style, 10, 10, 200,
-                          150, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    windows_.push_back(hwnd);
-    return FromHwnd(hwnd);
+  void Register(const std::string& className) {
+    if (!registered_.insert(className).second)
+      return;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = className.c_str();
+    ::RegisterClassA(&wc);  // fails harmlessly when already registered
   }
 
   host::Win32Platform platform_;
   std::vector<HWND> windows_;
   std::vector<HMENU> unattached_;
+  std::set<std::string> registered_;
 };
 
 }  // namespace
 
-std::vector<WindowStateDesktopKind> WindowStateDesktopsToCheck() {
-  return {{"Substitute", MakeSubstituteWindowStateDesktop},
-          {"RealUser32", [] { return std::make_unique<Win32WindowState>(); }}};
+std::vector<ContractDesktopKind> ContractDesktopsToCheck() {
+  return {{"Substitute", MakeSubstituteContractDesktop},
+          {"RealUser32", [] { return std::make_unique<Win32ContractDesktop>(); }}};
 }
 
 }  // namespace velto::testing
