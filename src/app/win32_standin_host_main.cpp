@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 #include "host/window_search.h"
 #include "standin/received_log.h"
 #include "standin/standin_command_line.h"
@@ -58,7 +59,7 @@ void Write(std::FILE* file, const std::string& record) {
 // The room's transcript: its first rich-text box. Looked up each time, since the room
 // may have been closed and opened again.
 HWND TranscriptOf(velto::host::WindowHandle room) {
-  HWND roomHwnd = static_cast<HWND>(ULongToHandle(room.value()));
+  HWND roomHwnd = velto::host::ToHwnd(room);
   return ::FindWindowExA(roomHwnd, nullptr, std::string(velto::host::host_class::kRichText).c_str(),
                          nullptr);
 }
@@ -98,7 +99,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
   };
 
-  HWND mdi = static_cast<HWND>(ULongToHandle(host.mdiClient().value()));
+  HWND mdi = velto::host::ToHwnd(host.mdiClient());
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (::TranslateMDISysAccel(mdi, &msg))

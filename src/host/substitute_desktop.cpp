@@ -198,7 +198,8 @@ std::intptr_t SubstituteDesktop::Deliver(WindowHandle window, Delivery how,
                                          const Message& message) {
   const Window* target = Find(window);
   const bool delivered = target != nullptr && WaitForAnswer(*target);
-  log_.push_back(LoggedMessage{window, how, message, delivered});
+  log_.push_back(LoggedMessage{window, how, message, delivered, target ? target->className : "",
+                               target ? target->captionBytes : ""});
   lastSendAnswered_ = delivered;
   if (!delivered)
     return 0;
@@ -243,7 +244,8 @@ void SubstituteDesktop::PostMessageA(WindowHandle window, std::uint32_t message,
   ++platformCalls_;
   const Message posted{message, wParam, lParam, LParamKind::kValue, {}};
   const bool accepted = Exists(window);
-  log_.push_back(LoggedMessage{window, Delivery::kPosted, posted, accepted});
+  log_.push_back(LoggedMessage{window, Delivery::kPosted, posted, accepted, ClassOf(window),
+                               CaptionBytes(window)});
   if (!accepted)
     return;
   Schedule(0, [this, window, posted] { RunPosted(window, posted); });
@@ -319,6 +321,7 @@ std::string SubstituteDesktop::GetWindowTextA(WindowHandle window, int size) {
 
 void SubstituteDesktop::ReleaseCapture() {
   ++platformCalls_;
+  ++captureReleases_;
 }
 
 // --- time and events ---

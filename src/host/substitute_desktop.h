@@ -33,6 +33,9 @@ struct LoggedMessage {
   Delivery how = Delivery::kSent;
   Message message;
   bool delivered = true;  // false when rejected: window 0, gone, or hung past the bound
+  // The window as it was when the message came, for reports after it has gone.
+  std::string className;
+  std::string captionBytes;
 };
 
 class SubstituteDesktop;
@@ -98,6 +101,8 @@ class SubstituteDesktop : public Platform {
   const std::vector<LoggedMessage>& Log() const { return log_; }
   void ClearLog() { log_.clear(); }
   std::size_t PlatformCalls() const { return platformCalls_; }
+  // ReleaseCapture is no message; a test sees its order through this count.
+  std::size_t CaptureReleases() const { return captureReleases_; }
 
   // --- failure injection ---
   // Runs before every FindWindowExA step (a window may close mid-walk).
@@ -226,6 +231,7 @@ class SubstituteDesktop : public Platform {
   bool quitRequested_ = false;
   int exitCode_ = 0;
   std::map<std::uint32_t, ProcessState> processStates_;
+  std::size_t captureReleases_ = 0;
   std::map<std::uint32_t, std::vector<MenuItem>> menus_;
   std::uint32_t nextMenu_ = 0x20010;
   Point cursor_;

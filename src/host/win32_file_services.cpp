@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 
 namespace velto::host {
 namespace {
@@ -85,7 +86,7 @@ bool Win32FileServices::sndPlaySoundA(const std::string& file, std::uint32_t fla
 
 std::uint32_t Win32FileServices::mciSendStringA(const std::string& command, std::string* returned,
                                                 std::uint32_t returnLength, WindowHandle callback) {
-  const HWND window = static_cast<HWND>(ULongToHandle(callback.value()));
+  const HWND window = ToHwnd(callback);
   if (!returned || returnLength == 0)
     return ::mciSendStringA(ToHostBytes(command).c_str(), nullptr, 0, window);
   std::vector<char> buffer(returnLength, '\0');

@@ -9,22 +9,11 @@
 #include "host/host_text.h"
 #include "host/messages.h"
 #include "host/timings.h"
+#include "host/win32_handles.h"
 
 namespace velto::host {
 namespace {
 
-HWND ToHwnd(WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
-WindowHandle FromHwnd(HWND hwnd) {
-  return WindowHandle{HandleToULong(hwnd)};
-}
-HMENU ToHmenu(MenuHandle menu) {
-  return static_cast<HMENU>(ULongToHandle(menu.value));
-}
-MenuHandle FromHmenu(HMENU menu) {
-  return MenuHandle{HandleToULong(menu)};
-}
 HANDLE ToHandle(ProcessHandle process) {
   return reinterpret_cast<HANDLE>(process.value);
 }

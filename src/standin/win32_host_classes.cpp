@@ -2,10 +2,13 @@
 
 #include <memory>
 
+#include "host/win32_handles.h"
 #include "host/window_search.h"
 #include "standin/win32_host_layout.h"
 
 namespace velto::standin {
+
+using host::FromHwnd;
 namespace {
 
 namespace cls = host::host_class;
@@ -15,10 +18,6 @@ constexpr UINT kFirstMdiChildId = 0xFF00;
 
 HINSTANCE Module() {
   return ::GetModuleHandleA(nullptr);
-}
-
-WindowHandle FromHwnd(HWND hwnd) {
-  return WindowHandle{HandleToULong(hwnd)};
 }
 
 // What we keep for each host window: the model's reaction, and what the window's own

@@ -3,16 +3,15 @@
 #include <windows.h>
 
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 #include "standin/win32_host_classes.h"
 #include "standin/win32_host_layout.h"
 #include "standin/win32_host_windows.h"
 
 namespace velto::standin {
-namespace {
 
-HWND ToHwnd(WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
+using host::ToHwnd;
+namespace {
 
 bool IsSeparator(const MenuEntry& entry) {
   return entry.textUtf8.empty() && entry.command == 0 && entry.entries.empty();

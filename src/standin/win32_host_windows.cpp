@@ -6,10 +6,14 @@
 #include <cmath>
 
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 #include "standin/win32_host_classes.h"
 #include "standin/win32_host_layout.h"
 
 namespace velto::standin {
+
+using host::FromHwnd;
+using host::ToHwnd;
 namespace {
 
 constexpr char kEventsClass[] = "VeltoStandinEvents";
@@ -17,12 +21,6 @@ constexpr char kMessageBoxCaption[] = "America Online";
 constexpr UINT kShowMessageBoxMessage = WM_APP + 1;
 constexpr UINT kShowPopupMenuMessage = WM_APP + 2;
 
-HWND ToHwnd(WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
-WindowHandle FromHwnd(HWND hwnd) {
-  return WindowHandle{HandleToULong(hwnd)};
-}
 HINSTANCE Module() {
   return ::GetModuleHandleA(nullptr);
 }

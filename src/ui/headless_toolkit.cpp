@@ -9,6 +9,11 @@ namespace {
 constexpr std::string_view kFormClass = "VeltoForm";
 constexpr double kMillisecondsPerSecond = 1000.0;
 
+// Thrown by EndProgram inside a handler and caught where the outermost event began:
+// a real program ends at once, so nothing after the end may run, not even the rest of
+// the handler that a nested event interrupted.
+struct ProgramEnded {};
+
 }  // namespace
 
 // --- bindings ---
@@ -47,7 +52,7 @@ void HeadlessToolkit::Load(FormId form) {
   if (FormOf(form).created || Ended())
     return;
   Create(form);
-  handlers_.Run(form, FormEvent::kLoad);
+  Dispatch([&] { handlers_.Run(form, FormEvent::kLoad); });
 }
 
 void HeadlessToolkit::Show(FormId form) {
@@ -125,7 +130,7 @@ void HeadlessToolkit::ScheduleTick(FormId form, const std::string& name, std::ui
       return;
     // The next tick is due one interval after this one, however long this one takes.
     ScheduleTick(form, name, generation, timer.interval / kMillisecondsPerSecond);
-    handlers_.Run(form, HandlerTable::Kind::kTimer, name);
+    Dispatch([&] { handlers_.Run(form, HandlerTable::Kind::kTimer, name); });
   });
 }
 
@@ -162,6 +167,20 @@ void HeadlessToolkit::EndProgram() {
     if (form.handle)
       desktop_.RemoveWindow(form.handle);
   }
+  if (dispatching_ > 0)
+    throw ProgramEnded{};
+}
+
+void HeadlessToolkit::Dispatch(const std::function<void()>& event) {
+  ++dispatching_;
+  try {
+    event();
+  } catch (const ProgramEnded&) {
+    if (--dispatching_ > 0)
+      throw;
+    return;
+  }
+  --dispatching_;
 }
 
 // --- the user ---
@@ -172,7 +191,7 @@ bool HeadlessToolkit::Click(FormId form, std::string_view label) {
   const ControlLayout* control = LayoutOf(form).Find(label);
   if (!control || !control->answersClick)
     return false;
-  handlers_.Run(form, HandlerTable::Kind::kClick, label);
+  Dispatch([&] { handlers_.Run(form, HandlerTable::Kind::kClick, label); });
   return true;
 }
 
@@ -185,13 +204,13 @@ void HeadlessToolkit::Type(FormId form, std::string_view textBox, const std::str
 void HeadlessToolkit::PressMouseOnBackground(FormId form) {
   if (Ended() || boxOpen_ || !FormOf(form).visible)
     return;
-  handlers_.Run(form, FormEvent::kMouseDown);
+  Dispatch([&] { handlers_.Run(form, FormEvent::kMouseDown); });
 }
 
 void HeadlessToolkit::CloseBySystem(FormId form) {
   if (Ended() || boxOpen_ || !FormOf(form).created)
     return;
-  handlers_.Run(form, FormEvent::kUnload);
+  Dispatch([&] { handlers_.Run(form, FormEvent::kUnload); });
 }
 
 void HeadlessToolkit::EndSession() {

@@ -78,6 +78,8 @@ class HeadlessToolkit : public Toolkit {
 
   Form& FormOf(FormId form) { return forms_[static_cast<int>(form)]; }
   void Create(FormId form);
+  // Runs one event's handler; the program's end stops it and every event it interrupted.
+  void Dispatch(const std::function<void()>& event);
   void Rearm(FormId form, std::string_view timer);
   void ScheduleTick(FormId form, const std::string& timer, std::uint64_t generation,
                     double seconds);
@@ -88,6 +90,7 @@ class HeadlessToolkit : public Toolkit {
   std::vector<ShownBox> boxes_;
   bool boxOpen_ = false;
   bool ended_ = false;
+  int dispatching_ = 0;  // events under way, nested ones counted
   FormId frontMost_ = FormId::kForm2;
 };
 

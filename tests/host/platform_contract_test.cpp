@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/desktop_under_test.h"
+#include "support/contract_desktop.h"
 
 namespace velto::testing {
 namespace {
@@ -13,7 +13,7 @@ using host::kAnyCaption;
 using host::kNoWindow;
 using host::WindowHandle;
 
-class PlatformContract : public ::testing::TestWithParam<DesktopKind> {
+class PlatformContract : public ::testing::TestWithParam<ContractDesktopKind> {
  protected:
   void SetUp() override { desktop_ = GetParam().make(); }
   host::Platform& platform() { return desktop_->platform(); }
@@ -22,7 +22,7 @@ class PlatformContract : public ::testing::TestWithParam<DesktopKind> {
     return desktop_->Create(parent, cls, caption);
   }
 
-  std::unique_ptr<DesktopUnderTest> desktop_;
+  std::unique_ptr<ContractDesktop> desktop_;
 };
 
 TEST_P(PlatformContract, ClassNamesMatchWithoutRegardToCase) {
@@ -89,7 +89,7 @@ TEST_P(PlatformContract, SetTextReplacesTheCaption) {
   EXPECT_EQ(platform().GetWindowTextA(top, 100), "new \u2022 text");
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktops, PlatformContract, ::testing::ValuesIn(DesktopsToCheck()),
+INSTANTIATE_TEST_SUITE_P(Desktops, PlatformContract, ::testing::ValuesIn(ContractDesktopsToCheck()),
                          [](const auto& param) { return param.param.name; });
 
 }  // namespace

@@ -58,9 +58,23 @@ TEST_F(PauseTest, APauseSpanningMidnightEndsOnceTheTimeHasPassed) {
 
 TEST(DragFormTest, ReleasesCaptureThenSendsTheMoveCommand) {
   host::SubstituteDesktop desktop;
-  const host::WindowHandle form = desktop.AddWindow(host::kNoWindow, "VeltoForm", "");
+  std::size_t releasedBeforeMove = 0;
+  const host::WindowHandle form = desktop.AddWindow(host::kNoWindow, "VeltoForm", "",
+                                                    [&](auto& d, host::WindowHandle, const auto&) {
+                                                      releasedBeforeMove = d.CaptureReleases();
+                                                      return std::intptr_t{0};
+                                                    });
   host::DragForm(desktop, form);
   ExpectSequence(desktop, {SentZeroReference16(form, WM_SYSCOMMAND, 0xFFFFF012)}, "drag");
+  EXPECT_EQ(releasedBeforeMove, 1u);
+  EXPECT_EQ(desktop.CaptureReleases(), 1u);
+}
+
+TEST(DragFormTest, NoWindowNoCaptureReleasedNothingSent) {
+  host::SubstituteDesktop desktop;
+  host::DragForm(desktop, host::kNoWindow);
+  EXPECT_EQ(desktop.CaptureReleases(), 0u);
+  ExpectSequence(desktop, {}, "no drag");
 }
 
 }  // namespace

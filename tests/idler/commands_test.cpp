@@ -1,12 +1,10 @@
+#include "host/messages.h"
 #include "idler/program_fixture.h"
+#include "support/message_sequence.h"
 
 namespace velto::testing {
 namespace {
 
-using idler::lines::BannerLine;
-using idler::lines::ImsOffLine;
-using idler::lines::ImsOnLine;
-using idler::lines::UnloadedLine;
 using standin::InstantMessageAnswer;
 using Kind = standin::Received::Kind;
 
@@ -28,10 +26,10 @@ TEST_F(CommandsTest, ImsOffThenOnUnderEachHostAnswer) {
     EXPECT_EQ(received[1].kind, Kind::kInstantMessage);
     EXPECT_EQ(received[1].recipient, "$IM_OFF");
     EXPECT_EQ(received[1].bytes, "Vrel owns you");
-    EXPECT_EQ(received[2].bytes, Bytes(ImsOffLine()));
+    EXPECT_EQ(received[2].bytes, pinned::kImsOff);
     EXPECT_EQ(received[3].bytes, "aol://9293:$IM_ON");
     EXPECT_EQ(received[4].recipient, "$IM_ON");
-    EXPECT_EQ(received[5].bytes, Bytes(ImsOnLine()));
+    EXPECT_EQ(received[5].bytes, pinned::kImsOn);
     EXPECT_FALSE(desktop_.FindWindowA("#32770", "America Online"));
     EXPECT_FALSE(desktop_.FindWindowExA(host_.mdiClient(), host::kNoWindow, "AOL Child",
                                         "Send Instant Message"));
@@ -52,7 +50,7 @@ TEST_F(CommandsTest, IdleTicksGoOnWhileWaitingForTheHost) {
   Wait(30);
   NewlyReceived();
   Click(FormId::kForm2, "Label10");  // waits its full minute
-  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{Bytes(BannerLine()), Idle("1")}));
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, Idle("1")}));
 }
 
 TEST_F(CommandsTest, QuitWhileIdlingSaysTwoLinesThenEnds) {
@@ -62,7 +60,7 @@ TEST_F(CommandsTest, QuitWhileIdlingSaysTwoLinesThenEnds) {
   Click(FormId::kForm2, "Label7");
   EXPECT_TRUE(toolkit_.Ended());
   Wait(300);
-  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{Bytes(BannerLine()), Bytes(UnloadedLine())}));
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, pinned::kUnloaded}));
 }
 
 TEST_F(CommandsTest, ClosingTheMainWindowSaysTheUnloadLineThenEnds) {
@@ -76,31 +74,82 @@ TEST_F(CommandsTest, AboutAndGreetsShowTheirBoxes) {
   Click(FormId::kForm2, "Label9");
   const auto& boxes = toolkit_.Boxes();
   ASSERT_EQ(boxes.size(), 3u);  // the start-up box first
-  EXPECT_EQ(boxes[1].title, "About");
-  EXPECT_EQ(boxes[1].text, "Sup its vrel...made this on a boring night....Peace :P");
-  EXPECT_EQ(boxes[2].title, "greets");
+  EXPECT_EQ(boxes[1].title, pinned::kAboutTitle);
+  EXPECT_EQ(boxes[1].text, pinned::kAboutText);
+  EXPECT_EQ(boxes[2].title, pinned::kGreetsTitle);
+  EXPECT_EQ(boxes[2].text, pinned::kGreetsText);
   EXPECT_EQ(boxes[2].text.find(", "), std::string::npos) << "no blank after a comma";
   EXPECT_TRUE(NewlyReceived().empty());
 }
 
-TEST_F(CommandsTest, TheMainWindowIsDraggedByItsBackground) {
+TEST_F(CommandsTest, TheMainAndRoomsWindowsAreDraggedByTheirBackgroundsThePromptIsNot) {
+  for (FormId form : {FormId::kForm2, FormId::kForm3}) {
+    if (form == FormId::kForm3)
+      Click(FormId::kForm2, "Label12");
+    desktop_.ClearLog();
+    const host::WindowHandle window = toolkit_.Handle(form);
+    std::size_t releasedBefore = 0;
+    desktop_.SetHandler(window, [&](auto& d, host::WindowHandle, const auto&) {
+      releasedBefore = d.CaptureReleases();
+      return std::intptr_t{0};
+    });
+    const std::size_t released = desktop_.CaptureReleases();
+    toolkit_.PressMouseOnBackground(form);
+    ExpectSequence(desktop_, {SentZeroReference16(window, WM_SYSCOMMAND, 0xFFFFF012)}, "drag");
+    EXPECT_EQ(releasedBefore, released + 1) << "the capture is released before the move";
+  }
+  Click(FormId::kForm3, "Label9");
+  // The prompt, shown again by hand, is not draggable.
+  toolkit_.Show(FormId::kForm1);
   desktop_.ClearLog();
-  toolkit_.PressMouseOnBackground(FormId::kForm2);
-  ASSERT_EQ(desktop_.Log().size(), 1u);
-  EXPECT_EQ(desktop_.Log()[0].window, toolkit_.Handle(FormId::kForm2));
-  EXPECT_EQ(desktop_.Log()[0].message.wParam, 0xFFFFF012u);
+  toolkit_.PressMouseOnBackground(FormId::kForm1);
+  ExpectSequence(desktop_, {}, "no drag of the prompt");
+}
+
+TEST_F(CommandsTest, XDuringATicksPauseEndsAtOnceWithoutTheIdleLine) {
+  Click(FormId::kForm2, "Label1");
+  NewlyReceived();
+  desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, "Label7"); });
+  Wait(200);
+  EXPECT_EQ(NewChatLines(),
+            (std::vector<std::string>{pinned::kBanner, pinned::kBanner, pinned::kUnloaded}));
+  EXPECT_TRUE(toolkit_.Ended());
+}
+
+TEST_F(CommandsTest, AnInstantMessageStartedWhileAnotherWaitsRunsToItsEndInside) {
+  // Im on is clicked while Im off waits for its window: the inner call fills the first
+  // window it finds (the one opened for "$IM_OFF") and then waits out its bound on the
+  // "$IM_ON" window nobody fills, so it announces nothing; only then does the outer
+  // call go on, fill that window and announce its line.
+  const double start = desktop_.Now();
+  desktop_.Schedule(0.1, [&] { Click(FormId::kForm2, "Label11"); });
+  Click(FormId::kForm2, "Label10");
+  Wait(5);
+  const auto received = NewlyReceived();
+  ASSERT_EQ(received.size(), 5u);
+  EXPECT_EQ(received[0].bytes, pinned::kImsOffLink);
+  EXPECT_EQ(received[1].bytes, pinned::kImsOnLink);
+  EXPECT_NEAR(received[1].time - start, 0.1, 0.02);
+  EXPECT_EQ(received[2].recipient, pinned::kImsOffRecipient);
+  EXPECT_EQ(received[3].recipient, pinned::kImsOnRecipient);
+  EXPECT_GT(received[3].time - received[2].time, 59.5) << "after the inner call's bound";
+  EXPECT_EQ(received[4].bytes, pinned::kImsOff);
 }
 
 class ClockTest : public ProgramTest {};
 
-TEST_F(ClockTest, ShowsABlankUntilItsFirstTickThenTheTime) {
-  desktop_.SetTimeOfDay(13 * 3600 + 5 * 60 + 9);
+TEST_F(ClockTest, ShowsABlankUntilItsFirstTickThenFollowsTheTimeEveryTick) {
+  desktop_.SetTimeOfDay(13 * 3600 + 5 * 60 + 9.93);
   program_.Start();
   EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), " ");
   Wait(0.049);
   EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), " ");
   Wait(0.002);
   EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "13:05:09");
+  Wait(0.05);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "13:05:10") << "the second tick";
+  Wait(3600);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), toolkit_.TimeOfDayText());
 }
 
 }  // namespace

@@ -5,10 +5,6 @@
 namespace velto::testing {
 namespace {
 
-using idler::lines::BannerLine;
-using idler::lines::StartedLine;
-using idler::lines::StoppedLine;
-
 class IdlingTest : public ProgramTest {
  protected:
   void SetUp() override { StartAndForgetAnnouncements(); }
@@ -30,7 +26,7 @@ TEST_F(IdlingTest, StartGoesToTheIdleRoomThenTheFirstTickComesAMinuteLater) {
   ASSERT_EQ(received.size(), 2u);
   EXPECT_EQ(received[0].kind, standin::Received::Kind::kKeyword);
   EXPECT_EQ(received[0].bytes, "aol://2719:2-2-idle");
-  EXPECT_EQ(received[1].bytes, Bytes(StartedLine()));
+  EXPECT_EQ(received[1].bytes, pinned::kStarted);
   EXPECT_NEAR(received[1].time - received[0].time, 0.2, 1e-6);
   EXPECT_EQ(host_.RoomName(), "idle");
   const double started = received[1].time;
@@ -41,7 +37,7 @@ TEST_F(IdlingTest, StartGoesToTheIdleRoomThenTheFirstTickComesAMinuteLater) {
   received = NewlyReceived();
   ASSERT_EQ(received.size(), 2u);
   EXPECT_NEAR(received[0].time - started, 60, 1e-6);
-  EXPECT_EQ(received[0].bytes, Bytes(BannerLine()));
+  EXPECT_EQ(received[0].bytes, pinned::kBanner);
   EXPECT_EQ(received[1].bytes, Idle("1"));
   EXPECT_EQ(received[1].bytes.size(), 86u);
   EXPECT_NEAR(received[1].time - received[0].time, 0.2, 1e-6);
@@ -56,13 +52,16 @@ TEST_F(IdlingTest, CounterRunsOnUntilStopAndStartsAgainFromOne) {
   Click(FormId::kForm2, "Label1");
   Wait(60.5);
   EXPECT_EQ(IdleCounters(), (std::vector<std::string>{"1", "2", "3", "1"}));
-  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1") &&
-               toolkit_.TimerInterval(FormId::kForm2, "Timer1") == 0);
+  EXPECT_TRUE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
+  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, "Timer1"), 60000);
+  Click(FormId::kForm2, "Label2");
+  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
+  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, "Timer1"), 0);
 }
 
 TEST_F(IdlingTest, StopWhenOffStillSaysStoppedAndZeroesTheCounter) {
   Click(FormId::kForm2, "Label2");
-  EXPECT_EQ(NewChatLines(), std::vector<std::string>{Bytes(StoppedLine())});
+  EXPECT_EQ(NewChatLines(), std::vector<std::string>{pinned::kStopped});
   EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "0");
   EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
   Wait(600);
@@ -87,13 +86,13 @@ TEST_F(IdlingTest, StopDuringATicksPauseGoesBetweenItsLinesAndEndsIdling) {
   desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, "Label2"); });
   Wait(200);
   EXPECT_EQ(NewChatLines(),
-            (std::vector<std::string>{Bytes(BannerLine()), Bytes(StoppedLine()), Idle("0")}));
+            (std::vector<std::string>{pinned::kBanner, pinned::kStopped, Idle("0")}));
 }
 
 TEST_F(IdlingTest, StopDuringStartsPauseLeavesIdlingOn) {
   desktop_.Schedule(0.1, [&] { Click(FormId::kForm2, "Label2"); });
   Click(FormId::kForm2, "Label1");
-  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{Bytes(StoppedLine()), Bytes(StartedLine())}));
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kStopped, pinned::kStarted}));
   Wait(61);
   EXPECT_EQ(IdleCounters(), std::vector<std::string>{"1"});
 }
@@ -107,7 +106,7 @@ TEST_F(IdlingTest, ReasonIsReadAtEachTickAndSentUnchanged) {
   const auto lines = NewChatLines();
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[2], Idle("1", ""));
-  EXPECT_EQ(lines[4], Idle("2", "<b>[lunch]</b> \u00E9"));
+  EXPECT_EQ(lines[4], Idle("2", "<b>[lunch]</b> \xE9"));
 }
 
 TEST_F(IdlingTest, HidingTheMainWindowDoesNotStopIdling) {

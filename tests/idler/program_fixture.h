@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/host_text.h"
 #include "host/substitute_desktop.h"
-#include "idler/chat_lines.h"
+#include "idler/pinned_lines.h"
 #include "standin/standin_host.h"
 #include "standin/substitute_host_windows.h"
 #include "ui/headless_toolkit.h"
@@ -37,6 +36,8 @@ class ProgramTest : public ::testing::Test {
     seen_ = host_.received().size();
   }
 
+  // The chat room's input: its second "RICHCNTL" child.
+  host::WindowHandle ChatInput() const { return desktop_.ChildrenOf(host_.chatRoom()).at(1); }
   bool Click(FormId form, const char* label) { return toolkit_.Click(form, label); }
   void Wait(double seconds) { desktop_.RunFor(seconds); }
 
@@ -55,9 +56,10 @@ class ProgramTest : public ::testing::Test {
     }
     return lines;
   }
-  static std::string Bytes(const std::string& utf8) { return host::ToHostBytes(utf8); }
-  static std::string Idle(const std::string& counter, const std::string& reason = "Reason???") {
-    return Bytes(idler::lines::IdleLine(counter, reason));
+  // The idle line as the host receives it; the reason in the host's bytes.
+  static std::string Idle(const std::string& counter,
+                          const std::string& reasonBytes = "Reason???") {
+    return pinned::IdleLine(counter, reasonBytes);
   }
 
   host::SubstituteDesktop desktop_;

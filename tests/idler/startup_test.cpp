@@ -38,7 +38,7 @@ TEST_F(StartupTest, AnOddHandleIsSentUnchanged) {
   StartWithHandle("  <b>Zo\u00EB \u2022 ");
   const auto lines = NewChatLines();
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[1], Bytes(idler::lines::LoadedByLine("  <b>Zo\u00EB \u2022 ")));
+  EXPECT_EQ(lines[1], pinned::LoadedBy("  <b>Zo\xEB \x95 "));
 }
 
 TEST_F(StartupTest, AClickOnTheMainWindowDuringThePauseSaysItsLineBetweenTheAnnouncements) {
@@ -47,7 +47,7 @@ TEST_F(StartupTest, AClickOnTheMainWindowDuringThePauseSaysItsLineBetweenTheAnno
   ASSERT_TRUE(Click(FormId::kForm1, "Label2"));
   const auto lines = NewChatLines();
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1], Bytes(idler::lines::StoppedLine()));
+  EXPECT_EQ(lines[1], pinned::kStopped);
 }
 
 TEST_F(StartupTest, ClosingThePromptEndsTheProgram) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "host/win32_file_services.h"
+#include "host/win32_handles.h"
 #include "host/win32_platform.h"
 #include "library/files_and_settings.h"
 #include "library_files/temp_folder.h"
@@ -21,7 +22,7 @@ class Win32ListControls : public ::testing::Test {
   host::WindowHandle Create(const char* className, DWORD style) {
     const HWND control = ::CreateWindowExA(0, className, "", WS_CHILD | style, 0, 0, 200, 200,
                                            parent_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    return host::WindowHandle{HandleToULong(control)};
+    return host::FromHwnd(control);
   }
   std::string Path(const std::string& name) const { return folder_.Path(name); }
 

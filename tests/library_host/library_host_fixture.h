@@ -51,7 +51,7 @@ class ItemList : public library::ListControl {
 
 // SendMessageA with a buffer the window fills (WM_GETTEXT, LB_GETTEXT).
 inline Expected SentBuffer(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam) {
-  return Expected{window, host::Delivery::kSent, message, wParam, host::LParamKind::kBuffer, 0, {}};
+  return Entry(window, host::Delivery::kSent, message, wParam, host::LParamKind::kBuffer, 0, {});
 }
 
 // The substitute desktop with the stand-in host, and the ways to its windows that the

@@ -94,6 +94,11 @@ TEST_F(PrimitivesTest, EachSlideMovesBy300UntilItsStopTestHolds) {
       {"up, until the whole form is above the screen", SlideFormUp, false, 1000, -2300},
       {"left, until the whole form is left of the screen", SlideFormLeft, true, 500, -3100},
       {"right, past the screen's width in twips", SlideFormRight, true, 11000, 12200},
+      // Exactly on each stop is not past it: one more step.
+      {"down, through exactly 7200", SlideFormDown, false, 6900, 7500},
+      {"up, through a bottom edge of exactly 0", SlideFormUp, false, 400, -2300},
+      {"left, through a right edge of exactly 0", SlideFormLeft, true, 600, -3300},
+      {"right, through exactly the screen's width", SlideFormRight, true, 11100, 12300},
   };
   for (const SlideCase& c : cases) {
     FakeForm form(kNoWindow, c.horizontal ? c.start : 0, c.horizontal ? 0 : c.start, 3000, 2000);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "host/messages.h"
-#include "window_state_desktop.h"
+#include "support/contract_desktop.h"
 
 namespace velto::testing {
 namespace {
@@ -18,15 +18,21 @@ constexpr unsigned kByPosition = 0x0400;  // MF_BYPOSITION
 // The flag the host-automation idiom has always passed; it does not select by position.
 constexpr unsigned kIdiomFlag = 1;
 
-class WindowStateContract : public ::testing::TestWithParam<WindowStateDesktopKind> {
+class WindowStateContract : public ::testing::TestWithParam<ContractDesktopKind> {
  protected:
   void SetUp() override { desktop_ = GetParam().make(); }
   host::Platform& platform() { return desktop_->platform(); }
+  WindowHandle TopLevel(const std::string& captionUtf8) {
+    return desktop_->Create(host::kNoWindow, "VeltoStateFrame", captionUtf8);
+  }
+  WindowHandle Child(WindowHandle parent, const std::string& captionUtf8) {
+    return desktop_->Create(parent, "VeltoStateChild", captionUtf8);
+  }
 
   // A frame with the menu bar "&File" (New, a separator, Close, a further menu "More"
   // with "Deep") and "&Edit" (Copy).
   void MakeFrameWithMenu() {
-    frame_ = desktop_->CreateTopLevel("Velto menu frame");
+    frame_ = TopLevel("Velto menu frame");
     bar_ = desktop_->CreateMenu();
     file_ = desktop_->CreateMenu();
     more_ = desktop_->CreateMenu();
@@ -42,7 +48,7 @@ class WindowStateContract : public ::testing::TestWithParam<WindowStateDesktopKi
     desktop_->SetMenu(frame_, bar_);
   }
 
-  std::unique_ptr<WindowStateDesktop> desktop_;
+  std::unique_ptr<ContractDesktop> desktop_;
   WindowHandle frame_;
   MenuHandle bar_, file_, more_, edit_;
 };
@@ -50,7 +56,7 @@ class WindowStateContract : public ::testing::TestWithParam<WindowStateDesktopKi
 TEST_P(WindowStateContract, MenuEntriesByPosition) {
   MakeFrameWithMenu();
   EXPECT_EQ(platform().GetMenu(frame_), bar_);
-  EXPECT_EQ(platform().GetMenu(desktop_->CreateTopLevel("no menu")), MenuHandle{});
+  EXPECT_EQ(platform().GetMenu(TopLevel("no menu")), MenuHandle{});
   EXPECT_EQ(platform().GetMenuItemCount(bar_), 2);
   EXPECT_EQ(platform().GetMenuItemCount(file_), 4);
   EXPECT_EQ(platform().GetMenuItemCount(MenuHandle{}), -1);
@@ -81,8 +87,8 @@ TEST_P(WindowStateContract, MenuTextByCommandOrByPosition) {
 }
 
 TEST_P(WindowStateContract, AWindowIsVisibleOnlyWhileItAndItsAncestorsAreShown) {
-  const WindowHandle top = desktop_->CreateTopLevel("Velto state");
-  const WindowHandle child = desktop_->CreateChild(top, "inner");
+  const WindowHandle top = TopLevel("Velto state");
+  const WindowHandle child = Child(top, "inner");
   EXPECT_TRUE(platform().IsWindowVisible(top));
   EXPECT_TRUE(platform().IsWindowVisible(child));
 
@@ -98,7 +104,7 @@ TEST_P(WindowStateContract, AWindowIsVisibleOnlyWhileItAndItsAncestorsAreShown) 
 }
 
 TEST_P(WindowStateContract, SetWindowPosMakesAndClearsTopmost) {
-  const WindowHandle top = desktop_->CreateTopLevel("Velto topmost");
+  const WindowHandle top = TopLevel("Velto topmost");
   EXPECT_FALSE(desktop_->IsTopmost(top));
   platform().SetWindowPos(top, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
   EXPECT_TRUE(desktop_->IsTopmost(top));
@@ -107,7 +113,7 @@ TEST_P(WindowStateContract, SetWindowPosMakesAndClearsTopmost) {
 }
 
 TEST_P(WindowStateContract, TextComesBackThroughWmGetText) {
-  const WindowHandle top = desktop_->CreateTopLevel("Caption \u2022 text");
+  const WindowHandle top = TopLevel("Caption \u2022 text");
   std::int32_t zero = 0;
   EXPECT_EQ(platform().SendMessageA(top, WM_GETTEXTLENGTH, 0, zero), 14);
   host::TextBuffer whole{15, {}};
@@ -119,7 +125,7 @@ TEST_P(WindowStateContract, TextComesBackThroughWmGetText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, WindowStateContract,
-                         ::testing::ValuesIn(WindowStateDesktopsToCheck()),
+                         ::testing::ValuesIn(ContractDesktopsToCheck()),
                          [](const auto& param) { return param.param.name; });
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "host/host_routines.h"
 #include "host/host_text.h"
 #include "host/wait.h"
+#include "host/win32_handles.h"
 #include "host/win32_platform.h"
 #include "host/window_search.h"
 #include "library/host_menus.h"
@@ -17,6 +18,8 @@
 #include "standin/win32_transcript_view.h"
 
 namespace velto::testing {
+
+using host::ToHwnd;
 namespace {
 
 using host::InstantMessageOutcome;
@@ -26,10 +29,6 @@ using standin::Received;
 
 constexpr double kSettleSeconds = 3.0;
 constexpr double kPollSeconds = 0.01;
-
-HWND ToHwnd(WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
 
 std::string ClassOf(HWND window) {
   char name[64] = {};

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace velto::testing {
@@ -12,13 +14,28 @@ namespace {
 using host::Delivery;
 using host::LParamKind;
 
-std::string Describe(host::WindowHandle window, Delivery how, std::uint32_t message,
+// A window as "class "caption"", as it was when the log last saw it or as it is now.
+std::string ShowWindow(host::SubstituteDesktop& desktop, host::WindowHandle window) {
+  char handle[16];
+  std::snprintf(handle, sizeof handle, "%#x", window.value());
+  if (!window)
+    return "window 0";
+  if (desktop.Exists(window))
+    return desktop.ClassOf(window) + " \"" + ShowBytes(desktop.CaptionBytes(window)) + "\" (" +
+           handle + ")";
+  for (const host::LoggedMessage& m : desktop.Log()) {
+    if (m.window == window && !m.className.empty())
+      return m.className + " \"" + ShowBytes(m.captionBytes) + "\" (" + handle + ", gone)";
+  }
+  return std::string("gone window ") + handle;
+}
+
+std::string Describe(const std::string& window, Delivery how, std::uint32_t message,
                      std::uint32_t wParam, LParamKind kind, std::uint32_t lParam,
                      const std::string& text) {
-  char head[96];
-  std::snprintf(head, sizeof head, "%s to %#x: msg %#x wParam %#x ",
-                how == Delivery::kSent ? "sent" : "posted", window.value(), message, wParam);
-  std::string out = head;
+  char head[64];
+  std::snprintf(head, sizeof head, ": msg %#x wParam %#x ", message, wParam);
+  std::string out = (how == Delivery::kSent ? "sent to " : "posted to ") + window + head;
   switch (kind) {
     case LParamKind::kText:
       out += "text \"" + ShowBytes(text) + "\"";
@@ -39,13 +56,18 @@ std::string Describe(host::WindowHandle window, Delivery how, std::uint32_t mess
   return out;
 }
 
-std::string Describe(const Expected& e) {
-  return Describe(e.window, e.how, e.message, e.wParam, e.lParamKind, e.lParam, e.textBytes);
+std::string Describe(host::SubstituteDesktop& desktop, const Expected& e) {
+  std::string out = Describe(ShowWindow(desktop, e.window), e.how, e.message, e.wParam,
+                             e.lParamKind, e.lParam, e.textBytes);
+  if (e.rejected)
+    out += " (rejected)";
+  return e.optional ? out + " (optional)" : out;
 }
 
-std::string Describe(const host::LoggedMessage& m) {
-  std::string out = Describe(m.window, m.how, m.message.message, m.message.wParam,
-                             m.message.lParamKind, m.message.lParam, m.message.textBytes);
+std::string Describe(host::SubstituteDesktop& desktop, const host::LoggedMessage& m) {
+  std::string out =
+      Describe(ShowWindow(desktop, m.window), m.how, m.message.message, m.message.wParam,
+               m.message.lParamKind, m.message.lParam, m.message.textBytes);
   if (!m.delivered)
     out += " (rejected)";
   return out;
@@ -54,51 +76,127 @@ std::string Describe(const host::LoggedMessage& m) {
 bool Matches(const Expected& e, const host::LoggedMessage& m) {
   return e.window == m.window && e.how == m.how && e.message == m.message.message &&
          e.wParam == m.message.wParam && e.lParamKind == m.message.lParamKind &&
-         e.lParam == m.message.lParam && e.textBytes == m.message.textBytes && m.delivered;
+         e.lParam == m.message.lParam && e.textBytes == m.message.textBytes &&
+         m.delivered != e.rejected;
+}
+
+bool IsIgnored(const std::vector<Expected>& table, const host::LoggedMessage& m) {
+  return std::any_of(table.begin(), table.end(), [&](const Expected& e) {
+    return e.ignored && e.message == m.message.message && (!e.window || e.window == m.window);
+  });
+}
+
+// The entries of the log the table speaks about.
+std::vector<host::LoggedMessage> Relevant(host::SubstituteDesktop& desktop,
+                                          const std::vector<Expected>& table,
+                                          const std::vector<host::WindowHandle>& windows) {
+  std::vector<host::LoggedMessage> actual;
+  for (const host::LoggedMessage& m : desktop.Log()) {
+    const bool watched =
+        windows.empty() || std::find(windows.begin(), windows.end(), m.window) != windows.end();
+    if (watched && !IsIgnored(table, m))
+      actual.push_back(m);
+  }
+  return actual;
+}
+
+struct Difference {
+  std::size_t expected;  // index into the table's entries, or its size
+  std::size_t actual;    // index into the log's entries, or its size
+};
+
+// Walks both as Wine's ok_sequence does: an optional entry that does not match is
+// passed over; anything else that does not match is the first difference.
+std::optional<Difference> FirstDifference(const std::vector<Expected>& table,
+                                          const std::vector<host::LoggedMessage>& actual) {
+  std::size_t i = 0, j = 0;
+  while (i < table.size()) {
+    if (j < actual.size() && Matches(table[i], actual[j])) {
+      ++i, ++j;
+    } else if (table[i].optional) {
+      ++i;
+    } else {
+      return Difference{i, j};
+    }
+  }
+  if (j < actual.size())
+    return Difference{i, j};
+  return std::nullopt;
 }
 
 }  // namespace
 
+Expected Entry(host::WindowHandle window, Delivery how, std::uint32_t message, std::uint32_t wParam,
+               LParamKind kind, std::uint32_t lParam, std::string textBytes) {
+  Expected e{};
+  e.window = window;
+  e.how = how;
+  e.message = message;
+  e.wParam = wParam;
+  e.lParamKind = kind;
+  e.lParam = lParam;
+  e.textBytes = std::move(textBytes);
+  return e;
+}
+
 Expected SentText(host::WindowHandle window, std::uint32_t message, std::string textBytes) {
-  return Expected{window, Delivery::kSent, message, 0, LParamKind::kText, 0, std::move(textBytes)};
+  return Entry(window, Delivery::kSent, message, 0, LParamKind::kText, 0, std::move(textBytes));
 }
 
 Expected SentValue(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                    std::uint32_t lParam) {
-  return Expected{window, Delivery::kSent, message, wParam, LParamKind::kValue, lParam, {}};
+  return Entry(window, Delivery::kSent, message, wParam, LParamKind::kValue, lParam, {});
 }
 
 Expected SentZeroReference(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam) {
-  return Expected{window, Delivery::kSent, message, wParam, LParamKind::kReference32, 0, {}};
+  return Entry(window, Delivery::kSent, message, wParam, LParamKind::kReference32, 0, {});
 }
 
 Expected SentZeroReference16(host::WindowHandle window, std::uint32_t message,
                              std::uint32_t wParam) {
-  return Expected{window, Delivery::kSent, message, wParam, LParamKind::kReference16, 0, {}};
+  return Entry(window, Delivery::kSent, message, wParam, LParamKind::kReference16, 0, {});
 }
 
 Expected Posted(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                 std::uint32_t lParam) {
-  return Expected{window, Delivery::kPosted, message, wParam, LParamKind::kValue, lParam, {}};
+  return Entry(window, Delivery::kPosted, message, wParam, LParamKind::kValue, lParam, {});
+}
+
+Expected Optional(Expected entry) {
+  entry.optional = true;
+  return entry;
+}
+
+Expected Rejected(Expected entry) {
+  entry.rejected = true;
+  return entry;
+}
+
+Expected Ignored(std::uint32_t message, host::WindowHandle window) {
+  Expected e = Entry(window, Delivery::kSent, message, 0, LParamKind::kValue, 0, {});
+  e.ignored = true;
+  return e;
 }
 
 void ExpectSequence(host::SubstituteDesktop& desktop, const std::vector<Expected>& expected,
-                    const std::string& context, const std::vector<host::WindowHandle>& windows) {
-  std::vector<host::LoggedMessage> actual;
-  for (const host::LoggedMessage& m : desktop.Log()) {
-    if (windows.empty() || std::find(windows.begin(), windows.end(), m.window) != windows.end()) {
-      actual.push_back(m);
-    }
-  }
-  bool same = actual.size() == expected.size();
-  for (std::size_t i = 0; same && i < actual.size(); ++i) same = Matches(expected[i], actual[i]);
-  if (!same) {
+                    const std::string& context, const std::vector<host::WindowHandle>& windows,
+                    Where where) {
+  std::vector<Expected> table;
+  std::copy_if(expected.begin(), expected.end(), std::back_inserter(table),
+               [](const Expected& e) { return !e.ignored; });
+  const std::vector<host::LoggedMessage> actual = Relevant(desktop, expected, windows);
+  if (const std::optional<Difference> d = FirstDifference(table, actual)) {
     std::ostringstream report;
-    report << context << ": message sequence differs\n  expected:\n";
-    for (const Expected& e : expected) report << "    " << Describe(e) << "\n";
-    report << "  actual:\n";
-    for (const host::LoggedMessage& m : actual) report << "    " << Describe(m) << "\n";
-    ADD_FAILURE() << report.str();
+    report << context << ": message sequence differs at expected entry " << d->expected + 1
+           << ", logged entry " << d->actual + 1 << "\n  expected: "
+           << (d->expected < table.size() ? Describe(desktop, table[d->expected]) : "nothing more")
+           << "\n  logged:   "
+           << (d->actual < actual.size() ? Describe(desktop, actual[d->actual]) : "nothing more")
+           << "\n  the whole table:\n";
+    for (const Expected& e : table) report << "    " << Describe(desktop, e) << "\n";
+    report << "  the whole log:\n";
+    for (const host::LoggedMessage& m : actual) report << "    " << Describe(desktop, m) << "\n";
+    ADD_FAILURE_AT(where.file, where.line) << report.str();
   }
   desktop.ClearLog();
 }

@@ -13,14 +13,25 @@ namespace velto::testing {
 // host's 8-bit bytes (so the table states exactly what the host receives).
 struct Expected {
   host::WindowHandle window;
-  host::Delivery how;
-  std::uint32_t message;
+  host::Delivery how = host::Delivery::kSent;
+  std::uint32_t message = 0;
   std::uint32_t wParam = 0;
   host::LParamKind lParamKind = host::LParamKind::kValue;
   std::uint32_t lParam = 0;
   std::string textBytes;
+  // May be missing from the log (a message the platform sends only sometimes).
+  bool optional = false;
+  // The platform refused it: window 0, gone, or hung.
+  bool rejected = false;
+  // Not an entry: every message with this number (to this window, or to any when the
+  // window is 0) is left out of the comparison, wherever it comes.
+  bool ignored = false;
 };
 
+// Any entry; the constructors below name the usual forms.
+Expected Entry(host::WindowHandle window, host::Delivery how, std::uint32_t message,
+               std::uint32_t wParam, host::LParamKind kind, std::uint32_t lParam,
+               std::string textBytes);
 // Expected constructors, named for the forms of SendMessageA and PostMessageA.
 Expected SentText(host::WindowHandle window, std::uint32_t message, std::string textBytes);
 Expected SentValue(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam,
@@ -31,13 +42,27 @@ Expected SentZeroReference16(host::WindowHandle window, std::uint32_t message,
                              std::uint32_t wParam);
 Expected Posted(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam = 0,
                 std::uint32_t lParam = 0);
+Expected Optional(Expected entry);
+Expected Rejected(Expected entry);
+Expected Ignored(std::uint32_t message, host::WindowHandle window = host::kNoWindow);
+
+// Where a table is written, for the report; defaults to the caller's line.
+struct Where {
+  const char* file;
+  int line;
+  // As a default argument, names the caller's file and line (GCC and Clang).
+  static Where Caller(const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    return {file, line};
+  }
+};
 
 // Compares the messages in the desktop's log that went to `windows` (all windows when
-// empty) with the table; on mismatch, fails the test and prints both sequences.
-// Clears the log afterwards, as each check covers one step.
+// empty) with the table; on mismatch, fails the test at `where`, names the first
+// differing entry and prints both sequences, windows by class and caption. Clears the
+// log afterwards, as each check covers one step.
 void ExpectSequence(host::SubstituteDesktop& desktop, const std::vector<Expected>& expected,
-                    const std::string& context,
-                    const std::vector<host::WindowHandle>& windows = {});
+                    const std::string& context, const std::vector<host::WindowHandle>& windows = {},
+                    Where where = Where::Caller());
 
 // Printable form of host bytes: ASCII as is, everything else as \xNN.
 std::string ShowBytes(const std::string& bytes);

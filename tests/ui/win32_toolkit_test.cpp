@@ -7,20 +7,21 @@
 #include <thread>
 #include <vector>
 
+#include "host/win32_handles.h"
 #include "ui/form_layout.h"
+#include "ui/golden_layout.h"
 #include "ui/win32/win32_toolkit.h"
 
 namespace velto::ui {
+
+using host::ToHwnd;
+namespace golden = testing::golden;
 namespace {
 
 using ::testing::Contains;
 
 constexpr char kMarksUtf8[] = "‹¬·›•";
 constexpr char kMarksHostBytes[] = "\x8B\xAC\xB7\x9B\x95";
-
-HWND ToHwnd(host::WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
 
 // Where a rectangle of the layout lands at a dpi: its corner and its size each rounded to
 // the nearest pixel (at 96 and 192 dpi the layout's twips, all multiples of 15, are whole
@@ -134,34 +135,48 @@ class Win32ToolkitTest : public ::testing::Test {
   Win32Toolkit toolkit_;
 };
 
-// Run at 96 dpi and again at 144 dpi (the test list sets Wine's dpi for the second run).
-TEST_F(Win32ToolkitTest, PlacesBorderlessWindowsAndTheirControlsAtTheLayoutRectangles) {
+// The golden table, in pixels at the screen's dpi: rectangles, captions with their blanks,
+// fonts. Run at 96 dpi and again at 144 dpi (the test list sets Wine's dpi for the second).
+TEST_F(Win32ToolkitTest, PlacesBorderlessWindowsAndTheirControlsAtTheGoldenRectangles) {
   const int dpi = ScreenDpi();
 
-  for (FormId id : {FormId::kForm1, FormId::kForm2, FormId::kForm3}) {
-    const FormLayout& layout = LayoutOf(id);
+  const std::pair<FormId, const golden::Window& (*)()> forms[] = {{FormId::kForm1, golden::Form1},
+                                                                  {FormId::kForm2, golden::Form2},
+                                                                  {FormId::kForm3, golden::Form3}};
+  for (const auto& [id, table] : forms) {
+    const golden::Window& g = table();
     toolkit_.Load(id);
     HWND form = Form(id);
-    ASSERT_TRUE(form) << layout.name;
+    ASSERT_TRUE(form) << g.name;
 
     RECT window, client;
     ::GetWindowRect(form, &window);
     ::GetClientRect(form, &client);
-    EXPECT_EQ(Describe(window), Describe(PixelsAt(dpi, layout.rect))) << layout.name;
-    EXPECT_EQ(client.right, window.right - window.left) << layout.name << ": has a frame";
-    EXPECT_EQ(client.bottom, window.bottom - window.top) << layout.name << ": has a frame";
+    EXPECT_EQ(Describe(window), Describe(PixelsAt(dpi, TwipRect{g.left, g.top, g.width, g.height})))
+        << g.name;
+    EXPECT_EQ(WindowTextBytes(form), g.caption) << g.name;
+    EXPECT_EQ(client.right, window.right - window.left) << g.name << ": has a frame";
+    EXPECT_EQ(client.bottom, window.bottom - window.top) << g.name << ": has a frame";
     const LONG_PTR style = ::GetWindowLongPtrA(form, GWL_STYLE);
-    EXPECT_TRUE(style & WS_POPUP) << layout.name;
-    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX)) << layout.name;
-    EXPECT_FALSE(::IsWindowVisible(form)) << layout.name << ": Load must not show";
+    EXPECT_TRUE(style & WS_POPUP) << g.name;
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX)) << g.name;
+    EXPECT_FALSE(::IsWindowVisible(form)) << g.name << ": Load must not show";
 
-    for (const ControlLayout& control : layout.controls) {
-      if (control.kind != ControlKind::kLabel && control.kind != ControlKind::kTextBox)
+    for (const golden::Control& c : g.controls) {
+      if (c.kind != golden::Kind::kLabel && c.kind != golden::Kind::kTextBox)
         continue;
-      HWND child = Control(id, control.name);
-      ASSERT_TRUE(child) << layout.name << "." << control.name;
-      EXPECT_EQ(Describe(PlacedOn(form, child)), Describe(PixelsAt(dpi, control.rect)))
-          << layout.name << "." << control.name;
+      const std::string where = std::string(g.name) + "." + c.name;
+      HWND child = Control(id, c.name);
+      ASSERT_TRUE(child) << where;
+      EXPECT_EQ(Describe(PlacedOn(form, child)),
+                Describe(PixelsAt(dpi, TwipRect{c.left, c.top, c.width, c.height})))
+          << where;
+      EXPECT_EQ(WindowTextBytes(child), c.text) << where;
+      LOGFONTA font{};
+      ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+      EXPECT_STREQ(font.lfFaceName, c.face) << where;
+      EXPECT_EQ(font.lfHeight, -static_cast<LONG>(c.points * dpi / 72 + 0.5)) << where;
     }
   }
   EXPECT_TRUE(::GetWindowLongPtrA(Form(FormId::kForm2), GWL_EXSTYLE) & WS_EX_APPWINDOW);
@@ -193,6 +208,27 @@ TEST_F(Win32ToolkitTest, EveryCaptionFitsInsideItsLabel) {
       EXPECT_LE(needed.bottom, inside.bottom) << layout.name << "." << control.name;
     }
   }
+
+// Enter confirms nothing: only a click on "  enter" does.
+TEST_F(Win32ToolkitTest, EnterInTheHandlePromptConfirmsNothing) {
+  int confirmed = 0;
+  toolkit_.OnClick(FormId::kForm1, "Label2", [&] { ++confirmed; });
+  toolkit_.Show(FormId::kForm1);
+  HWND textBox = Control(FormId::kForm1, "Text1");
+  ::SetForegroundWindow(Form(FormId::kForm1));
+  ::SetFocus(textBox);
+  PumpFor(50);
+  INPUT keys[2] = {};
+  keys[0].type = keys[1].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(2, keys, sizeof(INPUT));
+  ::PostMessageA(textBox, WM_KEYDOWN, VK_RETURN, 0);
+  ::PostMessageA(textBox, WM_CHAR, '\r', 0);
+  ::PostMessageA(textBox, WM_KEYUP, VK_RETURN, 0);
+  PumpFor(150);
+  EXPECT_EQ(confirmed, 0);
+  EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
 }
 
 TEST_F(Win32ToolkitTest, LaysItselfOutAgainOnAMonitorOfAnotherDpi) {
@@ -370,7 +406,15 @@ struct SeenBox {
   std::string title;
   std::vector<std::string> texts;
   HWND owner = nullptr;
+  int icons = 0;    // visible icon controls holding an icon
+  int buttons = 0;  // visible buttons
 };
+
+bool IsClass(HWND window, const char* className) {
+  char name[32] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return ::lstrcmpiA(name, className) == 0;
+}
 
 SeenBox CloseNextMessageBox(DWORD uiThread) {
   SeenBox seen;
@@ -387,6 +431,13 @@ SeenBox CloseNextMessageBox(DWORD uiThread) {
       for (HWND child = ::GetWindow(box, GW_CHILD); child;
            child = ::GetWindow(child, GW_HWNDNEXT)) {
         seen.texts.push_back(WindowTextBytes(child));
+        if (!::IsWindowVisible(child))
+          continue;
+        if (IsClass(child, "Button"))
+          ++seen.buttons;
+        const LONG_PTR type = ::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
+        if (IsClass(child, "Static") && type == SS_ICON && ::SendMessageA(child, STM_GETICON, 0, 0))
+          ++seen.icons;
       }
       ::PostMessageA(box, WM_COMMAND, IDOK, 0);
       break;
@@ -406,6 +457,8 @@ TEST_F(Win32ToolkitTest, MessageBoxBelongsToTheFrontWindowAndCarriesHostBytes) {
   EXPECT_EQ(seen.title, std::string("Velto ") + kMarksHostBytes);
   EXPECT_THAT(seen.texts, Contains(std::string(kMarksHostBytes)));
   EXPECT_EQ(seen.owner, Form(FormId::kForm2));
+  EXPECT_EQ(seen.icons, 0) << "MB_OK alone: no icon";
+  EXPECT_EQ(seen.buttons, 1) << "only OK";
 }
 
 }  // namespace

@@ -5,16 +5,15 @@
 #include <vector>
 
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 
 namespace velto::ui {
+
+using host::ToHwnd;
 namespace {
 
 constexpr ListMessages kListBoxMessages{LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_ADDSTRING};
 constexpr ListMessages kComboBoxMessages{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING};
-
-HWND ToHwnd(host::WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
 
 LRESULT Send(host::WindowHandle window, UINT message, WPARAM wParam, LPARAM lParam) {
   return ::SendMessageA(ToHwnd(window), message, wParam, lParam);

@@ -7,19 +7,14 @@
 #include <vector>
 
 #include "host/host_text.h"
+#include "host/win32_handles.h"
 #include "ui/win32/win32_form_window.h"
 
 namespace velto::ui {
-namespace {
 
-HWND ToHwnd(host::WindowHandle window) {
-  return static_cast<HWND>(ULongToHandle(window.value()));
-}
-host::WindowHandle FromHwnd(HWND hwnd) {
-  return host::WindowHandle{HandleToULong(hwnd)};
-}
-
-}  // namespace
+using host::FromHwnd;
+using host::ToHwnd;
+namespace {}  // namespace
 
 Win32Toolkit::Win32Toolkit() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

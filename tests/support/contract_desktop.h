@@ -10,15 +10,17 @@
 
 namespace velto::testing {
 
-// A desktop the window-state and menu checks run on: the substitute, or real user32.
-// Windows are made shown, as the host's are.
-class WindowStateDesktop {
+// A desktop the contract tests run on: the substitute, or real user32 (under Wine in the
+// Windows build). The same checks run on every one; where they disagree, the substitute
+// is wrong. Windows are made shown, as the host's are.
+class ContractDesktop {
  public:
-  virtual ~WindowStateDesktop() = default;
+  virtual ~ContractDesktop() = default;
   virtual host::Platform& platform() = 0;
-  virtual host::WindowHandle CreateTopLevel(const std::string& captionUtf8) = 0;
-  virtual host::WindowHandle CreateChild(host::WindowHandle parent,
-                                         const std::string& captionUtf8) = 0;
+  // A window of the class (registered on first use), top level when `parent` is 0.
+  virtual host::WindowHandle Create(host::WindowHandle parent, const std::string& className,
+                                    const std::string& captionUtf8) = 0;
+  virtual void Destroy(host::WindowHandle window) = 0;
   virtual bool IsTopmost(host::WindowHandle window) = 0;
   // Menus: a menu bar or drop-down menu, entries appended at its end.
   virtual host::MenuHandle CreateMenu() = 0;
@@ -30,13 +32,13 @@ class WindowStateDesktop {
   virtual void SetMenu(host::WindowHandle window, host::MenuHandle menu) = 0;
 };
 
-struct WindowStateDesktopKind {
+struct ContractDesktopKind {
   std::string name;
-  std::function<std::unique_ptr<WindowStateDesktop>()> make;
+  std::function<std::unique_ptr<ContractDesktop>()> make;
 };
 
 // Every desktop this build can check: the substitute everywhere, real user32 on Windows.
-std::vector<WindowStateDesktopKind> WindowStateDesktopsToCheck();
-std::unique_ptr<WindowStateDesktop> MakeSubstituteWindowStateDesktop();
+std::vector<ContractDesktopKind> ContractDesktopsToCheck();
+std::unique_ptr<ContractDesktop> MakeSubstituteContractDesktop();
 
 }  // namespace velto::testing

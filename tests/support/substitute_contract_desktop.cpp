@@ -1,19 +1,17 @@
 #include "host/substitute_desktop.h"
-#include "window_state_desktop.h"
+#include "support/contract_desktop.h"
 
 namespace velto::testing {
 namespace {
 
-class SubstituteWindowState : public WindowStateDesktop {
+class SubstituteContractDesktop : public ContractDesktop {
  public:
   host::Platform& platform() override { return desktop_; }
-  host::WindowHandle CreateTopLevel(const std::string& captionUtf8) override {
-    return desktop_.AddWindow(host::kNoWindow, "VeltoStateFrame", captionUtf8);
+  host::WindowHandle Create(host::WindowHandle parent, const std::string& className,
+                            const std::string& captionUtf8) override {
+    return desktop_.AddWindow(parent, className, captionUtf8);
   }
-  host::WindowHandle CreateChild(host::WindowHandle parent,
-                                 const std::string& captionUtf8) override {
-    return desktop_.AddWindow(parent, "VeltoStateChild", captionUtf8);
-  }
+  void Destroy(host::WindowHandle window) override { desktop_.RemoveWindow(window); }
   bool IsTopmost(host::WindowHandle window) override { return desktop_.IsTopmost(window); }
   host::MenuHandle CreateMenu() override { return desktop_.AddMenu(); }
   void AppendItem(host::MenuHandle menu, const std::string& textUtf8,
@@ -35,8 +33,8 @@ class SubstituteWindowState : public WindowStateDesktop {
 
 }  // namespace
 
-std::unique_ptr<WindowStateDesktop> MakeSubstituteWindowStateDesktop() {
-  return std::make_unique<SubstituteWindowState>();
+std::unique_ptr<ContractDesktop> MakeSubstituteContractDesktop() {
+  return std::make_unique<SubstituteContractDesktop>();
 }
 
 }  // namespace velto::testing

@@ -1,9 +1,0 @@
-#include "window_state_desktop.h"
-
-namespace velto::testing {
-
-std::vector<WindowStateDesktopKind> WindowStateDesktopsToCheck() {
-  return {{"Substitute", MakeSubstituteWindowStateDesktop}};
-}
-
-}  // namespace velto::testing
