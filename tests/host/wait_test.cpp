@@ -77,5 +77,30 @@ TEST(DragFormTest, NoWindowNoCaptureReleasedNothingSent) {
   ExpectSequence(desktop, {}, "no drag");
 }
 
+// The 32-bit build computes with x87 registers wider than a double: the clock just read
+// can come out a hair below the same reading stored a moment before. Such a reading is no
+// time at all, and never the end of a wait (it once looked like a midnight turn, a whole
+// day passed, and ended every wait at once on x86).
+class ClockReadingAHairEarlier : public host::SubstituteDesktop {
+ public:
+  double Clock() override {
+    const double now = host::SubstituteDesktop::Clock();
+    return (++reads_ % 2 == 0) ? now - 1e-9 : now;
+  }
+
+ private:
+  int reads_ = 0;
+};
+
+TEST(WaitOnAWiderClock, AReadingAHairEarlierEndsNoWait) {
+  ClockReadingAHairEarlier desktop;
+  host::Pause(desktop, 0.2);
+  EXPECT_GE(desktop.Now(), 0.2 - 1e-6);
+  const double start = desktop.Now();
+  EXPECT_FALSE(host::WaitFor(
+      desktop, [] { return false; }, 60, 0.012));
+  EXPECT_GE(desktop.Now() - start, 60 - 1e-6) << "the wait ran to its bound";
+}
+
 }  // namespace
 }  // namespace velto::testing

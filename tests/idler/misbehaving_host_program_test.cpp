@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "host/timings.h"
-#include "idler/chat_lines.h"
 #include "program_fixture.h"
 
 namespace velto::testing {
@@ -47,8 +46,7 @@ TEST_F(MisbehavingHostProgramTest, AThirtySecondHangFreezesATickOnceAndLaterTick
   EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "1") << "the minute still counted";
 
   Wait(kMinute);
-  EXPECT_EQ(NewChatLines(),
-            (std::vector<std::string>{Bytes(idler::lines::BannerLine()), Idle("2")}));
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, Idle("2")}));
 }
 
 TEST_F(MisbehavingHostProgramTest, StopAndXStillWorkDuringAHang) {
@@ -95,7 +93,7 @@ TEST_F(MisbehavingHostProgramTest, IdlingGoesOnIntoTheRoomOfAHostThatQuitAndStar
   EXPECT_NEAR(desktop_.Now() - start, 3 * kMinute, 0.2 + 1e-6) << "the tick's own pause";
   std::vector<std::string> lines;
   for (const standin::Received& r : again.received()) lines.push_back(r.bytes);
-  EXPECT_EQ(lines, (std::vector<std::string>{Bytes(idler::lines::BannerLine()), Idle("3")}));
+  EXPECT_EQ(lines, (std::vector<std::string>{pinned::kBanner, Idle("3")}));
 }
 
 TEST_F(MisbehavingHostProgramTest, ImsOffSaysNothingWhenTheMessageCouldNotBeHandedOver) {
@@ -117,7 +115,7 @@ TEST_F(MisbehavingHostProgramTest, AQuitRequestInsideATickEndsItAndThenTheProgra
   StartIdlingAtTheTopOfAMinute();
   desktop_.Schedule(kMinute + 0.1, [this] { desktop_.PostQuitMessage(0); });
   Wait(kMinute + 1);
-  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{Bytes(idler::lines::BannerLine())}))
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner}))
       << "the pause ended and the idle line was not said";
   EXPECT_TRUE(toolkit_.Ended());
   Wait(2 * kMinute);
@@ -127,7 +125,7 @@ TEST_F(MisbehavingHostProgramTest, AQuitRequestInsideATickEndsItAndThenTheProgra
 TEST_F(MisbehavingHostProgramTest, LogOffSaysTheUnloadLineWithinFiveSecondsEvenToASlowHost) {
   StartAndForgetAnnouncements();
   toolkit_.EndSession();
-  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{Bytes(idler::lines::UnloadLine())}));
+  EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kUnload}));
   EXPECT_TRUE(toolkit_.Ended());
 }
 
@@ -163,7 +161,7 @@ TEST_F(MisbehavingHostProgramTest, ADayOfIdlingCountsEveryMinuteAndTheClockTurns
   const std::vector<std::string> lines = NewChatLines();
   ASSERT_EQ(lines.size(), 2u * 1440);
   for (int n = 1; n <= 1440; ++n) {
-    ASSERT_EQ(lines[2 * n - 2], Bytes(idler::lines::BannerLine())) << "tick " << n;
+    ASSERT_EQ(lines[2 * n - 2], pinned::kBanner) << "tick " << n;
     ASSERT_EQ(lines[2 * n - 1], Idle(std::to_string(n))) << "tick " << n;
   }
   EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "1440");
