@@ -25,7 +25,8 @@ int main() {
     const std::string name(form.name);
     Print(name.c_str(), "-", form.rect.left, form.rect.top, form.rect.width, form.rect.height);
     for (const ControlLayout& control : form.controls) {
-      if (control.kind == ControlKind::kLine || control.kind == ControlKind::kTimer) continue;
+      if (control.kind == ControlKind::kLine || control.kind == ControlKind::kTimer)
+        continue;
       const std::string controlName(control.name);
       Print(name.c_str(), controlName.c_str(), form.rect.left + control.rect.left,
             form.rect.top + control.rect.top, control.rect.width, control.rect.height);
