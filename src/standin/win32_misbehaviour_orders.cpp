@@ -74,7 +74,7 @@ void PollControlFile(const std::shared_ptr<ControlFile>& control) {
 }  // namespace
 
 void WatchControlFile(HostWindows& windows, StandinHost& host, const std::string& pathUtf8) {
-  auto control = std::make_shared<ControlFile>(ControlFile{windows, host, Wide(pathUtf8)});
+  auto control = std::make_shared<ControlFile>(ControlFile{windows, host, Wide(pathUtf8), 0, {}});
   // Orders already in the file when the host starts are old ones.
   if (std::FILE* file = ::_wfopen(control->path.c_str(), L"rb")) {
     std::fseek(file, 0, SEEK_END);
