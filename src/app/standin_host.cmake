@@ -6,6 +6,7 @@ add_library(velto_standin_win32 STATIC
   ${PROJECT_SOURCE_DIR}/src/standin/win32_host_layout.cpp
   ${PROJECT_SOURCE_DIR}/src/standin/win32_host_windows.cpp
   ${PROJECT_SOURCE_DIR}/src/standin/win32_low_memory.cpp
+  ${PROJECT_SOURCE_DIR}/src/standin/win32_misbehaviour_orders.cpp
   ${PROJECT_SOURCE_DIR}/src/standin/win32_transcript_view.cpp)
 target_link_libraries(velto_standin_win32 PUBLIC velto_standin user32 gdi32)
 

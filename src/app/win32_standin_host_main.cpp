@@ -17,6 +17,7 @@
 #include "standin/standin_command_line.h"
 #include "standin/standin_host.h"
 #include "standin/win32_host_windows.h"
+#include "standin/win32_misbehaviour_orders.h"
 #include "standin/win32_transcript_view.h"
 
 namespace {
@@ -99,9 +100,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
   };
 
+  if (!settings.controlPath.empty())
+    velto::standin::WatchControlFile(windows, host, settings.controlPath);
+  velto::standin::AddMisbehaviourMenu(velto::host::ToHwnd(host.frame()));
+
   HWND mdi = velto::host::ToHwnd(host.mdiClient());
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (velto::standin::RunMisbehaviourMenuChoice(msg, host))
+      continue;
     if (::TranslateMDISysAccel(mdi, &msg))
       continue;
     ::TranslateMessage(&msg);

@@ -165,7 +165,8 @@ double Win32Platform::Clock() {
   ::QueryPerformanceCounter(&counter);
   const long long whole = counter.QuadPart / frequency.QuadPart;
   const long long rest = counter.QuadPart % frequency.QuadPart;
-  return static_cast<double>(whole) + static_cast<double>(rest) / frequency.QuadPart;
+  return static_cast<double>(whole) +
+         static_cast<double>(rest) / static_cast<double>(frequency.QuadPart);
 }
 
 void Win32Platform::WaitForEvent(double seconds) {

@@ -39,7 +39,33 @@ std::vector<std::string> CommaSeparated(const std::string& text) {
   }
 }
 
+std::optional<double> NumberAfter(std::string_view order, std::string_view name) {
+  const std::optional<std::string> digits = ValueOf(order, name);
+  if (!digits || digits->empty() || digits->find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  return std::stod(*digits);
+}
+
 }  // namespace
+
+std::optional<MisbehaviourOrder> ParseMisbehaviour(std::string_view order) {
+  constexpr double kMillisecondsPerSecond = 1000.0;
+  if (const auto seconds = NumberAfter(order, "hang:"))
+    return MisbehaviourOrder{Misbehaviour::kHang, *seconds};
+  if (const auto milliseconds = NumberAfter(order, "slow:"))
+    return MisbehaviourOrder{Misbehaviour::kSlowAnswers, *milliseconds / kMillisecondsPerSecond};
+  if (order == "close-room")
+    return MisbehaviourOrder{Misbehaviour::kCloseRoomWhenUsed};
+  if (order == "close-im")
+    return MisbehaviourOrder{Misbehaviour::kCloseImWhenUsed};
+  if (order == "never-open-im")
+    return MisbehaviourOrder{Misbehaviour::kNeverOpenIm};
+  if (order == "quit")
+    return MisbehaviourOrder{Misbehaviour::kQuit};
+  if (order == "behave")
+    return MisbehaviourOrder{Misbehaviour::kNone};
+  return std::nullopt;
+}
 
 ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& arguments) {
   ParsedCommandLine parsed;
@@ -60,6 +86,15 @@ ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& argume
       settings.people = CommaSeparated(*people);
     } else if (const auto path = ValueOf(argument, "--log=")) {
       settings.logPath = *path;
+    } else if (const auto order = ValueOf(argument, "--misbehave=")) {
+      const auto parsedOrder = ParseMisbehaviour(*order);
+      if (!parsedOrder) {
+        parsed.error = "unknown misbehaviour: " + *order;
+        return parsed;
+      }
+      settings.options.misbehaviour = *parsedOrder;
+    } else if (const auto control = ValueOf(argument, "--control=")) {
+      settings.controlPath = *control;
     } else if (argument == "--echo") {
       settings.echo = true;
     } else {

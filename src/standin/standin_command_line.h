@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "standin/standin_host.h"
@@ -14,6 +16,8 @@ struct StandinSettings {
   bool echo = false;    // the log's records also go to standard output
   // The people in the chat room, in list order; empty: the user alone.
   std::vector<std::string> people;
+  // A file the program watches for misbehaviour orders, one a line; empty: none.
+  std::string controlPath;
 };
 
 struct ParsedCommandLine {
@@ -24,7 +28,13 @@ struct ParsedCommandLine {
 inline constexpr const char* kStandinUsage =
     "usage: standin-host [--im=close|box|never|silent] [--name=<screen name>]\n"
     "                    [--room=<room name>] [--people=<name>,<name>...]\n"
-    "                    [--log=<path>] [--echo]\n";
+    "                    [--log=<path>] [--echo]\n"
+    "                    [--misbehave=<order>] [--control=<path>]\n"
+    "orders: hang:<seconds> slow:<milliseconds> close-room close-im never-open-im\n"
+    "        quit behave\n";
+
+// One misbehaviour order, as the command line and the control file give it.
+std::optional<MisbehaviourOrder> ParseMisbehaviour(std::string_view order);
 
 // Reads the arguments after the program's name (UTF-8).
 ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& arguments);

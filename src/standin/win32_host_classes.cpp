@@ -67,8 +67,11 @@ bool ForTheModel(UINT message, LPARAM lParam) {
   }
 }
 
+unsigned answerDelayMilliseconds = 0;
+
 // Every message ends here, after the window's own handling: the model reacts, and the
-// last message of the window frees its record.
+// last message of the window frees its record. A slow host answers another program's
+// messages late.
 LRESULT Finish(const RecordPtr& record, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                LRESULT result) {
   if (record && record->reaction && ForTheModel(message, lParam)) {
@@ -79,6 +82,8 @@ LRESULT Finish(const RecordPtr& record, HWND hwnd, UINT message, WPARAM wParam, 
   }
   if (message == WM_NCDESTROY)
     Detach(hwnd);
+  if (answerDelayMilliseconds && ::InSendMessage())
+    ::Sleep(answerDelayMilliseconds);
   return result;
 }
 
@@ -331,6 +336,10 @@ bool IsMdiClient(HWND window) {
   char name[32] = {};
   ::GetClassNameA(window, name, sizeof name);
   return ::lstrcmpiA(name, "MDIClient") == 0;
+}
+
+void SetHostAnswerDelay(unsigned milliseconds) {
+  answerDelayMilliseconds = milliseconds;
 }
 
 }  // namespace velto::standin

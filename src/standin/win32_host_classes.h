@@ -29,6 +29,9 @@ HWND CreateHostWindow(HWND parent, std::string_view className, const std::string
 // click, a key or BM_SETCHECK, once the box is made.
 void WatchCheckBox(HWND box, std::function<void(bool checked)> changed);
 
+// How long each message another program sends to a host window takes to be answered.
+void SetHostAnswerDelay(unsigned milliseconds);
+
 bool IsMdiClient(HWND window);
 
 }  // namespace velto::standin

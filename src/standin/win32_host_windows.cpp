@@ -123,6 +123,18 @@ void Win32HostWindows::Later(double seconds, std::function<void()> action) {
              std::max<UINT>(USER_TIMER_MINIMUM, static_cast<UINT>(milliseconds)), nullptr);
 }
 
+void Win32HostWindows::Hang(double seconds) {
+  ::Sleep(static_cast<DWORD>(std::ceil(std::max(0.0, seconds) * 1000.0)));
+}
+
+void Win32HostWindows::SetAnswerDelay(double seconds) {
+  SetHostAnswerDelay(static_cast<unsigned>(std::ceil(std::max(0.0, seconds) * 1000.0)));
+}
+
+void Win32HostWindows::Quit(WindowHandle) {
+  ::ExitProcess(0);
+}
+
 double Win32HostWindows::Now() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
 }

@@ -52,6 +52,11 @@ class Win32HostWindows : public HostWindows {
   WindowHandle CreateCheckBox(WindowHandle parent, std::string_view className,
                               std::string_view captionUtf8, bool checked,
                               std::function<void(bool checked)> changed) override;
+  // The thread sleeps: none of its windows handles anything meanwhile.
+  void Hang(double seconds) override;
+  void SetAnswerDelay(double seconds) override;
+  // The process ends at once, as if it crashed: no window closes by itself first.
+  void Quit(WindowHandle frame) override;
 
  private:
   friend struct Win32HostEvents;

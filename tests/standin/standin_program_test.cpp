@@ -53,5 +53,28 @@ TEST(ParseStandinCommandLine, RefusesWhatItDoesNotKnow) {
   EXPECT_NE(ParseStandinCommandLine({"--echo=yes"}).error, "");
 }
 
+TEST(ParseMisbehaviour, ReadsEveryOrderAndRefusesOthers) {
+  const std::pair<const char*, Misbehaviour> orders[] = {
+      {"close-room", Misbehaviour::kCloseRoomWhenUsed},
+      {"close-im", Misbehaviour::kCloseImWhenUsed},
+      {"never-open-im", Misbehaviour::kNeverOpenIm},
+      {"quit", Misbehaviour::kQuit},
+      {"behave", Misbehaviour::kNone}};
+  for (const auto& [text, what] : orders) {
+    ASSERT_TRUE(ParseMisbehaviour(text)) << text;
+    EXPECT_EQ(ParseMisbehaviour(text)->what, what) << text;
+  }
+  EXPECT_EQ(ParseMisbehaviour("hang:30")->amount, 30) << "seconds";
+  EXPECT_EQ(ParseMisbehaviour("slow:500")->amount, 0.5) << "milliseconds, kept as seconds";
+  for (const char* wrong : {"hang:", "hang:x", "slow:-1", "close", ""}) {
+    EXPECT_FALSE(ParseMisbehaviour(wrong)) << wrong;
+  }
+  const ParsedCommandLine parsed =
+      ParseStandinCommandLine({"--misbehave=hang:5", "--control=/tmp/orders"});
+  EXPECT_EQ(parsed.settings.options.misbehaviour.what, Misbehaviour::kHang);
+  EXPECT_EQ(parsed.settings.controlPath, "/tmp/orders");
+  EXPECT_NE(ParseStandinCommandLine({"--misbehave=sulk"}).error, "");
+}
+
 }  // namespace
 }  // namespace velto::standin
