@@ -208,259 +208,259 @@ TEST_F(Win32ToolkitTest, EveryCaptionFitsInsideItsLabel) {
       EXPECT_LE(needed.bottom, inside.bottom) << layout.name << "." << control.name;
     }
   }
+}
 
-  // Enter confirms nothing: only a click on "  enter" does.
-  TEST_F(Win32ToolkitTest, EnterInTheHandlePromptConfirmsNothing) {
-    int confirmed = 0;
-    toolkit_.OnClick(FormId::kForm1, "Label2", [&] { ++confirmed; });
-    toolkit_.Show(FormId::kForm1);
-    HWND textBox = Control(FormId::kForm1, "Text1");
-    ::SetForegroundWindow(Form(FormId::kForm1));
-    ::SetFocus(textBox);
-    PumpFor(50);
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, keys, sizeof(INPUT));
-    ::PostMessageA(textBox, WM_KEYDOWN, VK_RETURN, 0);
-    ::PostMessageA(textBox, WM_CHAR, '\r', 0);
-    ::PostMessageA(textBox, WM_KEYUP, VK_RETURN, 0);
-    PumpFor(150);
-    EXPECT_EQ(confirmed, 0);
-    EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
+// Enter confirms nothing: only a click on "  enter" does.
+TEST_F(Win32ToolkitTest, EnterInTheHandlePromptConfirmsNothing) {
+  int confirmed = 0;
+  toolkit_.OnClick(FormId::kForm1, "Label2", [&] { ++confirmed; });
+  toolkit_.Show(FormId::kForm1);
+  HWND textBox = Control(FormId::kForm1, "Text1");
+  ::SetForegroundWindow(Form(FormId::kForm1));
+  ::SetFocus(textBox);
+  PumpFor(50);
+  INPUT keys[2] = {};
+  keys[0].type = keys[1].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(2, keys, sizeof(INPUT));
+  ::PostMessageA(textBox, WM_KEYDOWN, VK_RETURN, 0);
+  ::PostMessageA(textBox, WM_CHAR, '\r', 0);
+  ::PostMessageA(textBox, WM_KEYUP, VK_RETURN, 0);
+  PumpFor(150);
+  EXPECT_EQ(confirmed, 0);
+  EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
+}
+
+TEST_F(Win32ToolkitTest, LaysItselfOutAgainOnAMonitorOfAnotherDpi) {
+  toolkit_.Load(FormId::kForm3);
+  HWND form = Form(FormId::kForm3);
+  RECT suggested = PixelsAt(192, LayoutOf(FormId::kForm3).rect);
+  ::SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+
+  RECT window;
+  ::GetWindowRect(form, &window);
+  EXPECT_EQ(Describe(window), Describe(suggested));
+  HWND label = Control(FormId::kForm3, "Label8");
+  EXPECT_EQ(Describe(PlacedOn(form, label)),
+            Describe(PixelsAt(192, LayoutOf(FormId::kForm3).Find("Label8")->rect)));
+  LOGFONTA font{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+  EXPECT_EQ(font.lfHeight, -21) << "8 points at 192 dpi, 21.3 pixels";
+}
+
+TEST_F(Win32ToolkitTest, PaintsLabelsAndTextBoxesRedOnBlackAndLinesInTheirColours) {
+  toolkit_.Load(FormId::kForm1);
+  toolkit_.Load(FormId::kForm2);
+  Rendering(Control(FormId::kForm2, "Label6")).ExpectRedOnBlack("Form2.Label6");
+  Rendering(Control(FormId::kForm2, "text1")).ExpectRedOnBlack("Form2.text1");
+  Rendering(Control(FormId::kForm1, "Label2")).ExpectRedOnBlack("Form1.Label2");
+
+  // Line1 runs down x = 360 twips; Line12 is a single pixel at (1770, 1815) twips. Lines
+  // stay one pixel wide at every dpi.
+  const auto px = [dpi = ScreenDpi()](int twips) { return ::MulDiv(twips, dpi, 1440); };
+  const Rendering form1(Form(FormId::kForm1));
+  EXPECT_EQ(form1.At(px(360), px(300)), RGB(0, 0, 255));
+  EXPECT_EQ(form1.At(px(360) - 1, px(300)), RGB(0, 0, 0));
+  const Rendering form2(Form(FormId::kForm2));
+  EXPECT_EQ(form2.At(px(1770), px(1815)), ::GetSysColor(COLOR_WINDOWTEXT));
+}
+
+TEST_F(Win32ToolkitTest, ShowsTheUpArrowWhereTheLayoutSaysAndTheUsualCursorsElsewhere) {
+  toolkit_.Load(FormId::kForm2);
+  toolkit_.Load(FormId::kForm3);
+  const HCURSOR upArrow = ::LoadCursor(nullptr, IDC_UPARROW);
+  const HCURSOR arrow = ::LoadCursor(nullptr, IDC_ARROW);
+  EXPECT_EQ(CursorOver(Form(FormId::kForm2)), upArrow);
+  for (const char* label : {"Label1", "Label2", "Label5"}) {
+    EXPECT_EQ(CursorOver(Control(FormId::kForm2, label)), upArrow) << label;
   }
+  EXPECT_EQ(CursorOver(Control(FormId::kForm2, "Label7")), arrow);
+  EXPECT_EQ(CursorOver(Control(FormId::kForm2, "text1")), ::LoadCursor(nullptr, IDC_IBEAM));
+  EXPECT_EQ(CursorOver(Form(FormId::kForm3)), arrow);
+}
 
-  TEST_F(Win32ToolkitTest, LaysItselfOutAgainOnAMonitorOfAnotherDpi) {
-    toolkit_.Load(FormId::kForm3);
-    HWND form = Form(FormId::kForm3);
-    RECT suggested = PixelsAt(192, LayoutOf(FormId::kForm3).rect);
-    ::SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+TEST_F(Win32ToolkitTest, TimersFireOnlyWhileEnabledWithAnInterval) {
+  int idleTicks = 0;
+  int clockTicks = 0;
+  toolkit_.OnTimer(FormId::kForm2, "Timer1", [&] { ++idleTicks; });
+  toolkit_.OnTimer(FormId::kForm2, "Timer2", [&] { ++clockTicks; });
+  toolkit_.Load(FormId::kForm2);  // hidden: its timers run all the same
 
-    RECT window;
-    ::GetWindowRect(form, &window);
-    EXPECT_EQ(Describe(window), Describe(suggested));
-    HWND label = Control(FormId::kForm3, "Label8");
-    EXPECT_EQ(Describe(PlacedOn(form, label)),
-              Describe(PixelsAt(192, LayoutOf(FormId::kForm3).Find("Label8")->rect)));
-    LOGFONTA font{};
-    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
-                 &font);
-    EXPECT_EQ(font.lfHeight, -21) << "8 points at 192 dpi, 21.3 pixels";
-  }
+  PumpFor(250);
+  EXPECT_GE(clockTicks, 2) << "the clock timer runs from creation";
+  EXPECT_EQ(idleTicks, 0) << "an interval of 0 never fires";
 
-  TEST_F(Win32ToolkitTest, PaintsLabelsAndTextBoxesRedOnBlackAndLinesInTheirColours) {
-    toolkit_.Load(FormId::kForm1);
-    toolkit_.Load(FormId::kForm2);
-    Rendering(Control(FormId::kForm2, "Label6")).ExpectRedOnBlack("Form2.Label6");
-    Rendering(Control(FormId::kForm2, "text1")).ExpectRedOnBlack("Form2.text1");
-    Rendering(Control(FormId::kForm1, "Label2")).ExpectRedOnBlack("Form1.Label2");
+  toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 20);
+  PumpFor(150);
+  EXPECT_GE(idleTicks, 2);
 
-    // Line1 runs down x = 360 twips; Line12 is a single pixel at (1770, 1815) twips. Lines
-    // stay one pixel wide at every dpi.
-    const auto px = [dpi = ScreenDpi()](int twips) { return ::MulDiv(twips, dpi, 1440); };
-    const Rendering form1(Form(FormId::kForm1));
-    EXPECT_EQ(form1.At(px(360), px(300)), RGB(0, 0, 255));
-    EXPECT_EQ(form1.At(px(360) - 1, px(300)), RGB(0, 0, 0));
-    const Rendering form2(Form(FormId::kForm2));
-    EXPECT_EQ(form2.At(px(1770), px(1815)), ::GetSysColor(COLOR_WINDOWTEXT));
-  }
+  toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", false);
+  idleTicks = 0;
+  PumpFor(100);
+  EXPECT_EQ(idleTicks, 0) << "disabled";
 
-  TEST_F(Win32ToolkitTest, ShowsTheUpArrowWhereTheLayoutSaysAndTheUsualCursorsElsewhere) {
-    toolkit_.Load(FormId::kForm2);
-    toolkit_.Load(FormId::kForm3);
-    const HCURSOR upArrow = ::LoadCursor(nullptr, IDC_UPARROW);
-    const HCURSOR arrow = ::LoadCursor(nullptr, IDC_ARROW);
-    EXPECT_EQ(CursorOver(Form(FormId::kForm2)), upArrow);
-    for (const char* label : {"Label1", "Label2", "Label5"}) {
-      EXPECT_EQ(CursorOver(Control(FormId::kForm2, label)), upArrow) << label;
-    }
-    EXPECT_EQ(CursorOver(Control(FormId::kForm2, "Label7")), arrow);
-    EXPECT_EQ(CursorOver(Control(FormId::kForm2, "text1")), ::LoadCursor(nullptr, IDC_IBEAM));
-    EXPECT_EQ(CursorOver(Form(FormId::kForm3)), arrow);
-  }
+  toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", true);
+  PumpFor(100);
+  EXPECT_GE(idleTicks, 1) << "enabled again with its interval kept";
 
-  TEST_F(Win32ToolkitTest, TimersFireOnlyWhileEnabledWithAnInterval) {
-    int idleTicks = 0;
-    int clockTicks = 0;
-    toolkit_.OnTimer(FormId::kForm2, "Timer1", [&] { ++idleTicks; });
-    toolkit_.OnTimer(FormId::kForm2, "Timer2", [&] { ++clockTicks; });
-    toolkit_.Load(FormId::kForm2);  // hidden: its timers run all the same
+  toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 0);
+  idleTicks = 0;
+  PumpFor(100);
+  EXPECT_EQ(idleTicks, 0) << "interval back to 0";
+}
 
-    PumpFor(250);
-    EXPECT_GE(clockTicks, 2) << "the clock timer runs from creation";
-    EXPECT_EQ(idleTicks, 0) << "an interval of 0 never fires";
+TEST_F(Win32ToolkitTest, LoadRunsOnceBeforeTheFirstShowAndShowFocusesTheTextBox) {
+  int loads = 0;
+  bool visibleDuringLoad = true;
+  toolkit_.OnFormEvent(FormId::kForm1, FormEvent::kLoad, [&] {
+    ++loads;
+    visibleDuringLoad = toolkit_.IsVisible(FormId::kForm1);
+  });
 
-    toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 20);
-    PumpFor(150);
-    EXPECT_GE(idleTicks, 2);
+  toolkit_.Show(FormId::kForm1);
+  EXPECT_EQ(loads, 1);
+  EXPECT_FALSE(visibleDuringLoad);
+  EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
+  HWND textBox = Control(FormId::kForm1, "Text1");
+  EXPECT_EQ(::GetFocus(), textBox);
 
-    toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", false);
-    idleTicks = 0;
+  ::SetWindowTextA(textBox, "Vrel");
+  toolkit_.Hide(FormId::kForm1);
+  EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm1));
+  toolkit_.Show(FormId::kForm1);
+  EXPECT_EQ(loads, 1);
+  EXPECT_EQ(toolkit_.Text(FormId::kForm1, "Text1"), "Vrel");
+  EXPECT_EQ(::GetFocus(), textBox);
+}
+
+TEST_F(Win32ToolkitTest, SystemCloseRunsUnloadAndLeavesTheWindowToTheHandler) {
+  int unloads = 0;
+  toolkit_.OnFormEvent(FormId::kForm3, FormEvent::kUnload, [&] { ++unloads; });
+  toolkit_.Show(FormId::kForm3);
+  HWND form = Form(FormId::kForm3);
+
+  ::SendMessageA(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(unloads, 1);
+  // Alt+F4 arrives as the close command, even on a window without a system menu.
+  ::SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(unloads, 2);
+  EXPECT_TRUE(::IsWindow(form));
+  EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm3));
+}
+
+// Real mouse input, so the system's hit testing decides which window a press reaches.
+TEST_F(Win32ToolkitTest, PressesOnLabelsClickThemAndOnlyPressesOnTheBackgroundRunMouseDown) {
+  int mouseDowns = 0;
+  int clicks = 0;
+  toolkit_.OnFormEvent(FormId::kForm3, FormEvent::kMouseDown, [&] { ++mouseDowns; });
+  toolkit_.OnClick(FormId::kForm3, "Label9", [&] { ++clicks; });
+  toolkit_.Show(FormId::kForm3);
+  PumpFor(50);
+
+  RECT exit;
+  ::GetWindowRect(Control(FormId::kForm3, "Label9"), &exit);
+  const auto press = [](POINT at, DWORD down, DWORD up) {
+    ::SetCursorPos(at.x, at.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = down;
+    inputs[1].mi.dwFlags = up;
+    ::SendInput(2, inputs, sizeof(INPUT));
     PumpFor(100);
-    EXPECT_EQ(idleTicks, 0) << "disabled";
-
-    toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", true);
-    PumpFor(100);
-    EXPECT_GE(idleTicks, 1) << "enabled again with its interval kept";
-
-    toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 0);
-    idleTicks = 0;
-    PumpFor(100);
-    EXPECT_EQ(idleTicks, 0) << "interval back to 0";
-  }
-
-  TEST_F(Win32ToolkitTest, LoadRunsOnceBeforeTheFirstShowAndShowFocusesTheTextBox) {
-    int loads = 0;
-    bool visibleDuringLoad = true;
-    toolkit_.OnFormEvent(FormId::kForm1, FormEvent::kLoad, [&] {
-      ++loads;
-      visibleDuringLoad = toolkit_.IsVisible(FormId::kForm1);
-    });
-
-    toolkit_.Show(FormId::kForm1);
-    EXPECT_EQ(loads, 1);
-    EXPECT_FALSE(visibleDuringLoad);
-    EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
-    HWND textBox = Control(FormId::kForm1, "Text1");
-    EXPECT_EQ(::GetFocus(), textBox);
-
-    ::SetWindowTextA(textBox, "Vrel");
-    toolkit_.Hide(FormId::kForm1);
-    EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm1));
-    toolkit_.Show(FormId::kForm1);
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(toolkit_.Text(FormId::kForm1, "Text1"), "Vrel");
-    EXPECT_EQ(::GetFocus(), textBox);
-  }
-
-  TEST_F(Win32ToolkitTest, SystemCloseRunsUnloadAndLeavesTheWindowToTheHandler) {
-    int unloads = 0;
-    toolkit_.OnFormEvent(FormId::kForm3, FormEvent::kUnload, [&] { ++unloads; });
-    toolkit_.Show(FormId::kForm3);
-    HWND form = Form(FormId::kForm3);
-
-    ::SendMessageA(form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(unloads, 1);
-    // Alt+F4 arrives as the close command, even on a window without a system menu.
-    ::SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(unloads, 2);
-    EXPECT_TRUE(::IsWindow(form));
-    EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm3));
-  }
-
-  // Real mouse input, so the system's hit testing decides which window a press reaches.
-  TEST_F(Win32ToolkitTest, PressesOnLabelsClickThemAndOnlyPressesOnTheBackgroundRunMouseDown) {
-    int mouseDowns = 0;
-    int clicks = 0;
-    toolkit_.OnFormEvent(FormId::kForm3, FormEvent::kMouseDown, [&] { ++mouseDowns; });
-    toolkit_.OnClick(FormId::kForm3, "Label9", [&] { ++clicks; });
-    toolkit_.Show(FormId::kForm3);
-    PumpFor(50);
-
-    RECT exit;
-    ::GetWindowRect(Control(FormId::kForm3, "Label9"), &exit);
-    const auto press = [](POINT at, DWORD down, DWORD up) {
-      ::SetCursorPos(at.x, at.y);
-      INPUT inputs[2] = {};
-      inputs[0].type = inputs[1].type = INPUT_MOUSE;
-      inputs[0].mi.dwFlags = down;
-      inputs[1].mi.dwFlags = up;
-      ::SendInput(2, inputs, sizeof(INPUT));
-      PumpFor(100);
-    };
-    press({exit.left + 5, exit.top + 5}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(mouseDowns, 0) << "a press on a label must not start a drag";
-
-    RECT form;
-    ::GetWindowRect(Form(FormId::kForm3), &form);
-    const POINT background{form.left + 2, form.bottom - 2};
-    press(background, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-    press(background, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(mouseDowns, 2);
-    EXPECT_EQ(clicks, 1);
-  }
-
-  TEST_F(Win32ToolkitTest, TextCrossesToAndFromWindowsAsWindows1252) {
-    toolkit_.Load(FormId::kForm2);
-    EXPECT_EQ(WindowTextBytes(Form(FormId::kForm2)), "Velto Idler by: Vrel");
-
-    toolkit_.SetCaption(FormId::kForm2, "Label8", kMarksUtf8);
-    EXPECT_EQ(WindowTextBytes(Control(FormId::kForm2, "Label8")), kMarksHostBytes);
-    EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), kMarksUtf8);
-
-    // What the user types arrives as the 8-bit bytes and is read back as UTF-8.
-    ::SetWindowTextA(Control(FormId::kForm2, "text1"), kMarksHostBytes);
-    EXPECT_EQ(toolkit_.Text(FormId::kForm2, "text1"), kMarksUtf8);
-    EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label6"), "    Velto Idle By: Vrel");
-
-    const std::string time = toolkit_.TimeOfDayText();
-    EXPECT_NE(time.find(':'), std::string::npos) << time;
-    EXPECT_EQ(time.find('\0'), std::string::npos) << "the terminating null is not text";
-  }
-
-  // What a message box showed, read by another thread while the box is up, which then
-  // answers it. The box is the user-interface thread's active window.
-  struct SeenBox {
-    std::string title;
-    std::vector<std::string> texts;
-    HWND owner = nullptr;
-    int icons = 0;    // visible icon controls holding an icon
-    int buttons = 0;  // visible buttons
   };
+  press({exit.left + 5, exit.top + 5}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(mouseDowns, 0) << "a press on a label must not start a drag";
 
-  bool IsClass(HWND window, const char* className) {
-    char name[32] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    return ::lstrcmpiA(name, className) == 0;
-  }
+  RECT form;
+  ::GetWindowRect(Form(FormId::kForm3), &form);
+  const POINT background{form.left + 2, form.bottom - 2};
+  press(background, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  press(background, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(mouseDowns, 2);
+  EXPECT_EQ(clicks, 1);
+}
 
-  SeenBox CloseNextMessageBox(DWORD uiThread) {
-    SeenBox seen;
-    for (int attempt = 0; attempt < 500; ++attempt, ::Sleep(10)) {
-      GUITHREADINFO info{};
-      info.cbSize = sizeof info;
-      char name[16] = {};
-      if (!::GetGUIThreadInfo(uiThread, &info) || !info.hwndActive)
-        continue;
-      if (::GetClassNameA(info.hwndActive, name, sizeof name) && std::string(name) == "#32770") {
-        HWND box = info.hwndActive;
-        seen.title = WindowTextBytes(box);
-        seen.owner = ::GetWindow(box, GW_OWNER);
-        for (HWND child = ::GetWindow(box, GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-          seen.texts.push_back(WindowTextBytes(child));
-          if (!::IsWindowVisible(child))
-            continue;
-          if (IsClass(child, "Button"))
-            ++seen.buttons;
-          const LONG_PTR type = ::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
-          if (IsClass(child, "Static") && type == SS_ICON &&
-              ::SendMessageA(child, STM_GETICON, 0, 0))
-            ++seen.icons;
-        }
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        break;
+TEST_F(Win32ToolkitTest, TextCrossesToAndFromWindowsAsWindows1252) {
+  toolkit_.Load(FormId::kForm2);
+  EXPECT_EQ(WindowTextBytes(Form(FormId::kForm2)), "Velto Idler by: Vrel");
+
+  toolkit_.SetCaption(FormId::kForm2, "Label8", kMarksUtf8);
+  EXPECT_EQ(WindowTextBytes(Control(FormId::kForm2, "Label8")), kMarksHostBytes);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), kMarksUtf8);
+
+  // What the user types arrives as the 8-bit bytes and is read back as UTF-8.
+  ::SetWindowTextA(Control(FormId::kForm2, "text1"), kMarksHostBytes);
+  EXPECT_EQ(toolkit_.Text(FormId::kForm2, "text1"), kMarksUtf8);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label6"), "    Velto Idle By: Vrel");
+
+  const std::string time = toolkit_.TimeOfDayText();
+  EXPECT_NE(time.find(':'), std::string::npos) << time;
+  EXPECT_EQ(time.find('\0'), std::string::npos) << "the terminating null is not text";
+}
+
+// What a message box showed, read by another thread while the box is up, which then
+// answers it. The box is the user-interface thread's active window.
+struct SeenBox {
+  std::string title;
+  std::vector<std::string> texts;
+  HWND owner = nullptr;
+  int icons = 0;    // visible icon controls holding an icon
+  int buttons = 0;  // visible buttons
+};
+
+bool IsClass(HWND window, const char* className) {
+  char name[32] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return ::lstrcmpiA(name, className) == 0;
+}
+
+SeenBox CloseNextMessageBox(DWORD uiThread) {
+  SeenBox seen;
+  for (int attempt = 0; attempt < 500; ++attempt, ::Sleep(10)) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    char name[16] = {};
+    if (!::GetGUIThreadInfo(uiThread, &info) || !info.hwndActive)
+      continue;
+    if (::GetClassNameA(info.hwndActive, name, sizeof name) && std::string(name) == "#32770") {
+      HWND box = info.hwndActive;
+      seen.title = WindowTextBytes(box);
+      seen.owner = ::GetWindow(box, GW_OWNER);
+      for (HWND child = ::GetWindow(box, GW_CHILD); child;
+           child = ::GetWindow(child, GW_HWNDNEXT)) {
+        seen.texts.push_back(WindowTextBytes(child));
+        if (!::IsWindowVisible(child))
+          continue;
+        if (IsClass(child, "Button"))
+          ++seen.buttons;
+        const LONG_PTR type = ::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
+        if (IsClass(child, "Static") && type == SS_ICON && ::SendMessageA(child, STM_GETICON, 0, 0))
+          ++seen.icons;
       }
+      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+      break;
     }
-    return seen;
   }
+  return seen;
+}
 
-  TEST_F(Win32ToolkitTest, MessageBoxBelongsToTheFrontWindowAndCarriesHostBytes) {
-    toolkit_.Show(FormId::kForm2);
-    SeenBox seen;
-    std::thread closer(
-        [&seen, uiThread = ::GetCurrentThreadId()] { seen = CloseNextMessageBox(uiThread); });
-    toolkit_.ShowMessageBox(kMarksUtf8, std::string("Velto ") + kMarksUtf8);
-    closer.join();
+TEST_F(Win32ToolkitTest, MessageBoxBelongsToTheFrontWindowAndCarriesHostBytes) {
+  toolkit_.Show(FormId::kForm2);
+  SeenBox seen;
+  std::thread closer(
+      [&seen, uiThread = ::GetCurrentThreadId()] { seen = CloseNextMessageBox(uiThread); });
+  toolkit_.ShowMessageBox(kMarksUtf8, std::string("Velto ") + kMarksUtf8);
+  closer.join();
 
-    EXPECT_EQ(seen.title, std::string("Velto ") + kMarksHostBytes);
-    EXPECT_THAT(seen.texts, Contains(std::string(kMarksHostBytes)));
-    EXPECT_EQ(seen.owner, Form(FormId::kForm2));
-    EXPECT_EQ(seen.icons, 0) << "MB_OK alone: no icon";
-    EXPECT_EQ(seen.buttons, 1) << "only OK";
-  }
+  EXPECT_EQ(seen.title, std::string("Velto ") + kMarksHostBytes);
+  EXPECT_THAT(seen.texts, Contains(std::string(kMarksHostBytes)));
+  EXPECT_EQ(seen.owner, Form(FormId::kForm2));
+  EXPECT_EQ(seen.icons, 0) << "MB_OK alone: no icon";
+  EXPECT_EQ(seen.buttons, 1) << "only OK";
+}
 
 }  // namespace
 }  // namespace velto::ui
