@@ -27,6 +27,7 @@ class Pattern {
   std::size_t size() const { return folded_.size(); }
   // Calls onMatch(position) for every occurrence from `from` on, left to right, each
   // search resuming after the occurrence found: what a replacement of every one visits.
+  // Defined beside the edits below, in text_search.cpp, which alone use it.
   template <typename OnMatch>
   void ForEachOccurrence(std::string_view text, std::size_t from, const OnMatch& onMatch) const;
 

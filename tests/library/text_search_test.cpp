@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "host/substitute_desktop.h"
 #include "host/utf8.h"
+#include "library/text_art.h"
+#include "library/text_tools.h"
 
 namespace velto::library {
 namespace {
@@ -49,6 +52,29 @@ TEST(WellFormed, AgreesWithTheDecoder) {
     EXPECT_EQ(WellFormed(bytes, storage), host::EncodeUtf8(host::DecodeUtf8(bytes)))
         << ::testing::PrintToString(bytes);
   }
+}
+
+// The caller's text comes back as the decoder reads it whether or not anything matched.
+TEST(ReplaceText, GivesBackStrayBytesAsReplacementCharactersEvenWithoutAMatch) {
+  std::string text =
+      "a\xFF"
+      "b";
+  EXPECT_EQ(ReplaceText(text, "z", "y"),
+            "a\xEF\xBF\xBD"
+            "b");
+  EXPECT_EQ(text,
+            "a\xEF\xBF\xBD"
+            "b");
+}
+
+// Apostrophes become commas and each pair of commas one: a dropped line feed does not
+// end a run, a line break does.
+TEST(FlipArt, HalvesRunsOfApostrophesWithinALine) {
+  host::SubstituteDesktop desktop;
+  std::string overFeed = "'\n'";
+  EXPECT_EQ(FlipArt(desktop, overFeed), ",");
+  std::string overBreak = "'''\r\n''";
+  EXPECT_EQ(FlipArt(desktop, overBreak), ",\r\n,,");
 }
 
 }  // namespace
