@@ -112,6 +112,25 @@ TEST_F(MailboxTest, DeleteSelectsTheEntryAndClicksTheSeventhIcon) {
   EXPECT_EQ(TabOne(), (std::vector<std::string>{"1\ta\tx", "3\tc\tz"}));
 }
 
+// The program's own events run between the selection and the click, so its windows stay
+// alive while the host deletes.
+TEST_F(MailboxTest, MatchingRunsTheProgramsEventsBetweenTheSelectionAndTheClick) {
+  OpenTabOne({"1\ta\tx", "2\tb\ty"});
+  // At each run of the events: was the entry selected yet, was the button clicked yet?
+  std::vector<std::pair<bool, bool>> seen;
+  const auto look = [&] {
+    bool selected = false, clicked = false;
+    for (const auto& m : desktop_.Log()) {
+      selected |= m.window == list_ && m.message.message == LB_SETCURSEL;
+      clicked |= m.window == deleteButton_;
+    }
+    seen.emplace_back(selected, clicked);
+  };
+  desktop_.Schedule(0, look);
+  library::DeleteMailTab1Matching(desktop_, "b");
+  EXPECT_EQ(seen, (std::vector<std::pair<bool, bool>>{{true, false}}));
+}
+
 TEST_F(MailboxTest, MatchingDeletesAdjacentMatchesByTestingTheSameIndexAgain) {
   OpenTabOne({"1\tamy\tx", "2\tbob\tx", "3\tBOB\tx", "4\tcarl\tx", "5\tBob\tx"});
   library::DeleteMailTab1Matching(desktop_, "bOb");
@@ -171,6 +190,24 @@ TEST_F(MailboxTest, ListingAddsEachThirdFieldAsRead) {
   // The read buffer holds one character more than the entry: its NUL stays in the item.
   EXPECT_EQ(tabOne.items, (std::vector<std::string>{"First\0"s, "Second\0"s}));
   EXPECT_EQ(tabTwo.items, (std::vector<std::string>{"Other\0"s}));
+}
+
+TEST_F(MailboxTest, EachTabsRoutinesReachOnlyTheirOwnTab) {
+  mailbox_ = mail_.OpenMailbox({{{"1\ta\tOne"}, {"2\tb\tTwo"}, {"3\tc\tThree"}}});
+  FakeList lists[3];
+  library::ListMailTab1(desktop_, lists[0]);
+  library::ListMailTab2(desktop_, lists[1]);
+  library::ListMailTab3(desktop_, lists[2]);
+  EXPECT_EQ(lists[0].items, std::vector<std::string>{"One\0"s});
+  EXPECT_EQ(lists[1].items, std::vector<std::string>{"Two\0"s});
+  EXPECT_EQ(lists[2].items, std::vector<std::string>{"Three\0"s});
+  desktop_.ClearLog();
+  library::OpenMailTab3(desktop_, 0);
+  const WindowHandle tabThree = mail_.MailboxTab(3).window();
+  ExpectActions(desktop_,
+                {SentValue(tabThree, LB_SETCURSEL, 0), Posted(tabThree, WM_KEYDOWN, VK_RETURN),
+                 Posted(tabThree, WM_KEYUP, VK_RETURN)},
+                "open tab 3 entry 0");
 }
 
 }  // namespace
