@@ -19,33 +19,18 @@
 #include "standin/win32_host_windows.h"
 #include "standin/win32_misbehaviour_orders.h"
 #include "standin/win32_transcript_view.h"
+#include "standin/win32_wide_text.h"
 
 namespace {
 
 using velto::standin::Received;
-
-std::string Utf8(const wchar_t* wide) {
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-  text.resize(text.size() - 1);
-  return text;
-}
-
-std::wstring Wide(const std::string& utf8) {
-  const int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, text.data(), size);
-  text.resize(text.size() - 1);
-  return text;
-}
 
 // The arguments after the program's name, in UTF-8.
 std::vector<std::string> Arguments() {
   int count = 0;
   wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   std::vector<std::string> arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(Utf8(wide[i]));
+  for (int i = 1; i < count; ++i) arguments.push_back(velto::standin::Utf8FromWide(wide[i]));
   ::LocalFree(wide);
   return arguments;
 }
@@ -78,7 +63,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const velto::standin::StandinSettings& settings = parsed.settings;
   std::FILE* log = nullptr;
   if (!settings.logPath.empty()) {
-    log = ::_wfopen(Wide(settings.logPath).c_str(), L"ab");
+    log = ::_wfopen(velto::standin::WideFromUtf8(settings.logPath).c_str(), L"ab");
     if (!log) {
       std::fprintf(stderr, "standin-host: cannot open the log %s\n", settings.logPath.c_str());
       return 2;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "standin/standin_command_line.h"
+#include "standin/win32_wide_text.h"
 
 namespace velto::standin {
 namespace {
@@ -24,14 +25,6 @@ constexpr MenuOrder kMenuOrders[] = {
     {0x0150, "Misbehave: quit outright", "quit"},
     {0x0160, "Behave", "behave"},
 };
-
-std::wstring Wide(const std::string& utf8) {
-  const int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, text.data(), size);
-  text.resize(text.size() - 1);
-  return text;
-}
 
 struct ControlFile {
   HostWindows& windows;
@@ -74,7 +67,8 @@ void PollControlFile(const std::shared_ptr<ControlFile>& control) {
 }  // namespace
 
 void WatchControlFile(HostWindows& windows, StandinHost& host, const std::string& pathUtf8) {
-  auto control = std::make_shared<ControlFile>(ControlFile{windows, host, Wide(pathUtf8), 0, {}});
+  auto control =
+      std::make_shared<ControlFile>(ControlFile{windows, host, WideFromUtf8(pathUtf8), 0, {}});
   // Orders already in the file when the host starts are old ones.
   if (std::FILE* file = ::_wfopen(control->path.c_str(), L"rb")) {
     std::fseek(file, 0, SEEK_END);
