@@ -26,8 +26,7 @@ RECT PlacedRect(HWND hwnd) {
 }
 
 void MoveTo(HWND hwnd, int xPixels, int yPixels) {
-  SetWindowPos(hwnd, nullptr, xPixels, yPixels, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, xPixels, yPixels, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring Widened(const std::string& utf8) {
