@@ -33,7 +33,7 @@ expect_record CHAT 1 "hello from velto-run"
 echo "-- keyword: OpenKeyword"
 run OpenKeyword "news"
 wait_for_records KEYWORD 1
-expect_record KEYWORD 1 "news "
+expect_record KEYWORD 1 "news"
 
 echo "-- people from the host's memory: ListChatPeople, CountChatPeople"
 run ListChatPeople -1
@@ -46,11 +46,11 @@ run SendInstantMessage Alice "hi there"
 expect_output "taken"
 wait_for_records IM 1
 expect_record IM 1 "Alice hi there"
+expect_record KEYWORD 2 "aol://9293:Alice"
 
-echo "-- host menu: RunHostMenuText"
-run RunHostMenuText "Tile"
+echo "-- host menu: RunHostMenuItem"
+run RunHostMenuItem 2 1
 wait_for_records MENU 1
-grep -a " MENU " "$HOST_LOG" | grep -q "Tile" || fail "no MENU record of Tile"
 
 echo "-- settings: WriteIniValue, ReadIniValue"
 ini="$E2E_WORK/settings.ini"
@@ -66,7 +66,7 @@ run ReverseText "héllo"
 expect_output "olléh"
 
 echo "-- nothing else reached the host"
-[ "$(count_records CHAT)" = 1 ] && [ "$(count_records KEYWORD)" = 1 ] &&
+[ "$(count_records CHAT)" = 1 ] && [ "$(count_records KEYWORD)" = 2 ] &&
   [ "$(count_records IM)" = 1 ] || fail "unexpected records"
 
 echo "velto-run end to end: all as expected"
