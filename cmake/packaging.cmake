@@ -3,12 +3,13 @@ if(NOT WIN32)
   return()
 endif()
 
-foreach(program velto-idler standin-host)
+foreach(program velto-idler standin-host velto-run)
   if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION .)
+    install(TARGETS ${program} RUNTIME DESTINATION . COMPONENT programs)
   endif()
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/docs/package-readme.txt DESTINATION . RENAME README.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/package-readme.txt DESTINATION . RENAME README.txt
+        COMPONENT programs)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(velto_platform win64)
@@ -20,5 +21,7 @@ set(CPACK_PACKAGE_NAME velto-idler)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME velto-idler-${PROJECT_VERSION}-${velto_platform})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# The zip holds the programs only; the libraries and headers are the package Velto.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};programs;/")
 set(CPACK_STRIP_FILES ON)  # the debug information stays in the build folder
 include(CPack)

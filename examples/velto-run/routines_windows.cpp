@@ -1,0 +1,54 @@
+// The window and input primitives and the host's menus.
+#include <velto/library/host_menus.h>
+#include <velto/library/primitives.h>
+
+#include "routine_table.h"
+
+namespace velto_run {
+namespace {
+
+namespace library = velto::library;
+using velto::host::Platform;
+using velto::host::WindowHandle;
+
+Routine OnWindow(std::string name, void (*routine)(Platform&, WindowHandle)) {
+  return {std::move(name), {"#window"}, [routine](Session& s, Arguments& a) {
+            routine(s.platform, a.Window(0));
+          }};
+}
+
+Routine ReadWindow(std::string name, std::string (*routine)(Platform&, WindowHandle)) {
+  return {std::move(name), {"#window"}, [routine](Session& s, Arguments& a) {
+            Print(s, routine(s.platform, a.Window(0)));
+          }};
+}
+
+}  // namespace
+
+void AddWindowRoutines(Routines& routines) {
+  routines.push_back(OnWindow("HideWindow", library::HideWindow));
+  routines.push_back(OnWindow("UnhideWindow", library::UnhideWindow));
+  routines.push_back(OnWindow("CloseHostWindow", library::CloseHostWindow));
+  routines.push_back({"SetControlText", {"#window", "text"}, [](Session& s, Arguments& a) {
+                        library::SetControlText(s.platform, a.Window(0), a.Text(1));
+                      }});
+  routines.push_back(ReadWindow("GetControlText", library::GetControlText));
+  routines.push_back(ReadWindow("GetListText", library::GetListText));
+  routines.push_back(OnWindow("PressSpace", library::PressSpace));
+  routines.push_back(OnWindow("ClickControl", library::ClickControl));
+  for (const char* name : {"MakeTopmost", "ClearTopmost", "SlideFormDown", "SlideFormUp",
+                           "SlideFormLeft", "SlideFormRight"})
+    routines.push_back(NeedsOwnWindow(name, {"#form"}));
+
+  routines.push_back(
+      {"RunHostMenuItem", {"#menuPosition", "#itemPosition"}, [](Session& s, Arguments& a) {
+         library::RunHostMenuItem(s.platform, a.Number(0), a.Number(1));
+       }});
+  routines.push_back(WithText("RunHostMenuText", "text", library::RunHostMenuText));
+  routines.push_back(Plain("ToolbarMenuDown2", library::ToolbarMenuDown2));
+  routines.push_back(Plain("ToolbarMenuDown4", library::ToolbarMenuDown4));
+  routines.push_back(Plain("ToolbarMenuDown5", library::ToolbarMenuDown5));
+  routines.push_back(Plain("ToolbarMenuUpRight", library::ToolbarMenuUpRight));
+}
+
+}  // namespace velto_run

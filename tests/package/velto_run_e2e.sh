@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# velto-run.exe drives standin-host.exe under Wine: a routine of every family, its
+# printed result and what the stand-in host logged. Needs VELTO_RUN (the exe) and
+# HOST_DIR (the folder of standin-host.exe).
+set -euo pipefail
+REPO_ROOT=${REPO_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+APP_DIR=$HOST_DIR
+source "$REPO_ROOT/tests/e2e/e2e_lib.sh"
+trap e2e_stop EXIT
+e2e_start
+
+# Runs velto-run with the arguments; its output without carriage returns goes to $OUT.
+run() {
+  OUT=$("$WINE" "$VELTO_RUN" "$@" 2>"$E2E_WORK/stderr" | tr -d '\r') || {
+    local status=$?
+    fail "velto-run $* ended with $status: $(cat "$E2E_WORK/stderr")"
+  }
+}
+expect_output() {
+  [ "$OUT" = "$1" ] || fail "expected [$1] got [$OUT]"
+}
+
+start_standin --name=Tester --people=Alice,Bob --im=close
+# The frame shows before its chat room does.
+chat_room_open() { run FindChatRoom && [ "$OUT" != 0 ]; }
+wait_until 30 chat_room_open || fail "FindChatRoom found no chat room"
+
+echo "-- chat: SendChatLine"
+run SendChatLine "hello from velto-run"
+wait_for_records CHAT 1
+expect_record CHAT 1 "hello from velto-run"
+
+echo "-- keyword: OpenKeyword"
+run OpenKeyword "news"
+wait_for_records KEYWORD 1
+expect_record KEYWORD 1 "news"
+
+echo "-- people from the host's memory: ListChatPeople, CountChatPeople"
+run ListChatPeople -1
+expect_output $'Alice\nBob'
+run CountChatPeople
+expect_output 2
+
+echo "-- instant message: SendInstantMessage"
+run SendInstantMessage Alice "hi there"
+expect_output "taken"
+wait_for_records IM 1
+expect_record IM 1 "Alice hi there"
+expect_record KEYWORD 2 "aol://9293:Alice"
+
+echo "-- host menu: RunHostMenuItem"
+run RunHostMenuItem 2 1
+wait_for_records MENU 1
+
+echo "-- settings: WriteIniValue, ReadIniValue"
+ini="$E2E_WORK/settings.ini"
+run WriteIniValue Idler reason "out to lunch" "$(winepath_of "$ini")"
+grep -q "^REASON=out to lunch" <(tr -d '\r' <"$ini") || fail "the value is not in $ini"
+run ReadIniValue Idler REASON "$(winepath_of "$ini")"
+expect_output "out to lunch"
+
+echo "-- text tools: ReplaceText, a non-ASCII text"
+run ReplaceText "abc" "b" "X"
+expect_output "aXc"
+run ReverseText "héllo"
+expect_output "olléh"
+
+echo "-- nothing else reached the host"
+[ "$(count_records CHAT)" = 1 ] && [ "$(count_records KEYWORD)" = 2 ] &&
+  [ "$(count_records IM)" = 1 ] || fail "unexpected records"
+
+echo "velto-run end to end: all as expected"
