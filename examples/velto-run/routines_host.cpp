@@ -14,6 +14,8 @@ std::string OutcomeName(InstantMessageOutcome outcome) {
       return "taken";
     case InstantMessageOutcome::kRefused:
       return "refused";
+    case InstantMessageOutcome::kNotSent:
+      return "not sent";
     case InstantMessageOutcome::kTimedOut:
       break;
   }
