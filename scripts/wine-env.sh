@@ -18,8 +18,10 @@ wine_env_start() {
     for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
   fi
   # A prefix made before 32-bit Wine was installed lacks its 32-bit half: make it anew.
-  if [ -f "$WINEPREFIX/.velto-ready" ] && [ -x /usr/lib/wine/wine ] &&
-    [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+  # (The mark says which Wine made it; a machine that runs no 32-bit programs still gets
+  # an empty 32-bit half, and that is not worth remaking every time.)
+  if [ -f "$WINEPREFIX/.velto-ready" ] && [ -e /usr/lib/wine/wine ] &&
+    ! grep -qx wow64 "$WINEPREFIX/.velto-ready"; then
     rm -f "$WINEPREFIX/.velto-ready"
   fi
   if [ ! -f "$WINEPREFIX/.velto-ready" ]; then
@@ -32,7 +34,7 @@ wine_env_start() {
     # caption buttons read "0 1 r", and without its MS Sans Serif the labels' text is wider
     # than on Windows.
     cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    touch "$WINEPREFIX/.velto-ready"
+    if [ -e /usr/lib/wine/wine ]; then echo wow64; else echo win64; fi >"$WINEPREFIX/.velto-ready"
   fi
 }
 
