@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "host/utf8.h"
-#include "library/case_fold.h"
+#include "library/text/internal/case_fold.h"
 
 namespace velto::naive {
 

@@ -16,8 +16,8 @@
 
 #include "bench_texts.h"
 #include "host/substitute_desktop.h"
-#include "library/text_art.h"
-#include "library/text_tools.h"
+#include "library/text/text_art.h"
+#include "library/text/text_tools.h"
 #include "naive_text_tools.h"
 
 namespace {

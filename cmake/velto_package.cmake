@@ -1,54 +1,43 @@
 # The libraries as the CMake package Velto: targets Velto::host and Velto::library, and
 # the public headers under a velto/ include root (#include <velto/library/text_tools.h>).
 #
-# Inside this repository the sources include each other as "host/..." and "library/...".
-# The public headers are copied into <build>/include/velto/ with those includes rewritten
-# to "velto/host/..." and "velto/library/...", so the installed headers need only the
+# Inside this repository the sources include each other as "host/..." and
+# "library/<family>/...". The public headers are copied into <build>/include/velto/ with
+# those includes rewritten to "velto/host/..." and "velto/library/...", so the installed headers need only the
 # prefix's include folder on the path and never collide with a consumer's own "host/".
 
 include(CMakePackageConfigHelpers)
 include(GNUInstallDirs)
 
-# What a consumer includes. The rest of src/host and src/library is internal.
-set(velto_public_headers
-  host/file_services.h
-  host/host_routines.h
-  host/host_text.h
-  host/messages.h
-  host/platform.h
-  host/posix_file_services.h
-  host/substitute_desktop.h
-  host/timings.h
-  host/utf8.h
-  host/wait.h
-  host/win32_file_services.h
-  host/win32_platform.h
-  host/window_handle.h
-  host/window_search.h
-  library/account_windows.h
-  library/chat_people.h
-  library/controls.h
-  library/filed_mail.h
-  library/files_and_settings.h
-  library/form_control.h
-  library/host_lookups.h
-  library/host_menus.h
-  library/instant_messages.h
-  library/library_timings.h
-  library/list_items.h
-  library/mail_errors.h
-  library/mail_timings.h
-  library/mail_windows.h
-  library/mailbox.h
-  library/people_memory.h
-  library/primitives.h
-  library/text_art.h
-  library/text_tools.h)
-if(WIN32)
-  list(APPEND velto_public_headers library/win32_form_control.h)
+# What a consumer includes: every header of src/host and of the library's families except
+# those under an internal/ folder, and the Win32 ones only in the Windows build. They are
+# installed without the family folders: library/text/text_tools.h is velto/library/text_tools.h.
+file(GLOB velto_public_headers RELATIVE ${PROJECT_SOURCE_DIR}/src CONFIGURE_DEPENDS
+     ${PROJECT_SOURCE_DIR}/src/host/*.h ${PROJECT_SOURCE_DIR}/src/library/*/*.h)
+if(NOT WIN32)
+  list(FILTER velto_public_headers EXCLUDE REGEX "/win32_[^/]*\\.h$")
 endif()
 
+# Where a header is installed, under the include root: velto/host/... or velto/library/...
+function(velto_installed_header_path header out)
+  string(REGEX REPLACE "^library/[a-z_]+/" "library/" flat "${header}")
+  set(${out} "velto/${flat}" PARENT_SCOPE)
+endfunction()
+
 set(velto_include_root ${PROJECT_BINARY_DIR}/include)
+# A header that moved or became internal leaves no stale copy behind for a consumer to find.
+set(velto_installed_headers)
+foreach(header IN LISTS velto_public_headers)
+  velto_installed_header_path(${header} installed)
+  list(APPEND velto_installed_headers ${velto_include_root}/${installed})
+endforeach()
+file(GLOB_RECURSE velto_generated_headers ${velto_include_root}/velto/*.h)
+foreach(generated IN LISTS velto_generated_headers)
+  if(NOT generated IN_LIST velto_installed_headers)
+    file(REMOVE ${generated})
+  endif()
+endforeach()
+
 foreach(header IN LISTS velto_public_headers)
   set(source ${PROJECT_SOURCE_DIR}/src/${header})
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
@@ -61,8 +50,10 @@ foreach(header IN LISTS velto_public_headers)
       message(FATAL_ERROR "The public header ${header} includes the internal ${included}")
     endif()
   endforeach()
-  string(REGEX REPLACE "#include \"(host|library)/" "#include \"velto/\\1/" text "${text}")
-  file(CONFIGURE OUTPUT ${velto_include_root}/velto/${header} CONTENT "${text}" @ONLY)
+  string(REGEX REPLACE "#include \"library/[a-z_]+/" "#include \"velto/library/" text "${text}")
+  string(REGEX REPLACE "#include \"host/" "#include \"velto/host/" text "${text}")
+  velto_installed_header_path(${header} installed)
+  file(CONFIGURE OUTPUT ${velto_include_root}/${installed} CONTENT "${text}" @ONLY)
 endforeach()
 
 target_include_directories(velto_host PUBLIC $<BUILD_INTERFACE:${velto_include_root}>

@@ -14,6 +14,6 @@ clang++ -std=c++17 -g -O1 -fno-omit-frame-pointer \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I "$root/src" \
   "$root/fuzz/profile_fuzz.cpp" \
-  "$root/src/host/profile_text.cpp" "$root/src/host/sequential_text.cpp" \
+  "$root/src/library/files/profile_text.cpp" "$root/src/library/files/sequential_text.cpp" \
   -o "$out/profile_fuzz"
 echo "$out/profile_fuzz"

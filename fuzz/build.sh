@@ -12,8 +12,8 @@ clang++ -std=c++17 -g -O1 -fno-omit-frame-pointer \
   -I "$root/src" -I "$root/bench" \
   "$root/fuzz/text_fuzz.cpp" \
   "$root/src/host/utf8.cpp" "$root/src/host/host_text.cpp" "$root/src/host/substitute_desktop.cpp" \
-  "$root"/src/library/art_turns.cpp "$root"/src/library/case_fold.cpp "$root"/src/library/text_art.cpp \
-  "$root"/src/library/text_lines.cpp "$root"/src/library/text_search.cpp \
-  "$root"/src/library/text_tools.cpp \
+  "$root"/src/library/text/art_turns.cpp "$root"/src/library/text/case_fold.cpp "$root"/src/library/text/text_art.cpp \
+  "$root"/src/library/text/text_lines.cpp "$root"/src/library/text/text_search.cpp \
+  "$root"/src/library/text/text_tools.cpp \
   -o "$out/text_fuzz"
 echo "$out/text_fuzz"

@@ -16,14 +16,14 @@
 #include <string_view>
 #include <vector>
 
-#include "host/profile_text.h"
-#include "host/sequential_text.h"
+#include "library/files/internal/profile_text.h"
+#include "library/files/internal/sequential_text.h"
 
 namespace {
 
-using velto::host::SequentialInput;
-using velto::host::SequentialOutput;
-namespace profile = velto::host::profile;
+using velto::library::SequentialInput;
+using velto::library::SequentialOutput;
+namespace profile = velto::library::profile;
 
 constexpr int kLargeBuffer = 1 << 16;
 

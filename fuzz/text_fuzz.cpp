@@ -25,9 +25,9 @@
 
 #include "host/substitute_desktop.h"
 #include "host/utf8.h"
-#include "library/case_fold.h"
-#include "library/text_art.h"
-#include "library/text_tools.h"
+#include "library/text/internal/case_fold.h"
+#include "library/text/text_art.h"
+#include "library/text/text_tools.h"
 #include "naive_text_tools.h"
 
 namespace {

@@ -7,8 +7,8 @@
 // Exit status: 0 when the routine ran; 1 when it needs one of the calling program's own
 // windows or controls, which velto-run does not have; 2 for an unknown routine, a wrong
 // number of arguments or a number argument that is not one.
-#include <velto/host/win32_file_services.h>
 #include <velto/host/win32_platform.h>
+#include <velto/library/win32_file_services.h>
 
 #include <cstdio>
 #include <string>
@@ -80,7 +80,7 @@ int Run(const std::vector<std::string>& commandLine) {
     return kNeedsOwnWindow;
   }
   velto::host::Win32Platform platform;
-  velto::host::Win32FileServices files;
+  velto::library::Win32FileServices files;
   Session session{platform, files, {}};
   Arguments arguments(values);
   routine->run(session, arguments);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include <velto/host/file_services.h>
+#include <velto/host/controls.h>
 #include <velto/host/platform.h>
 #include <velto/host/window_handle.h>
-#include <velto/library/controls.h>
+#include <velto/library/file_services.h>
 
 // The routines velto-run can run, as a table: name, arguments, and how to call it.
 namespace velto_run {
@@ -16,7 +16,7 @@ namespace velto_run {
 // What a routine runs against, and where its results go (UTF-8 lines).
 struct Session {
   velto::host::Platform& platform;
-  velto::host::FileServices& files;
+  velto::library::FileServices& files;
   std::vector<std::string> output;
 };
 
@@ -64,7 +64,7 @@ void Print(Session& session, int number);
 void Print(Session& session, velto::host::WindowHandle window);
 
 // A list box or combo box whose items are printed, one a line, as the routine adds them.
-class PrintedList : public velto::library::ListControl {
+class PrintedList : public velto::host::ListControl {
  public:
   explicit PrintedList(Session& session) : session_(session) {}
   int Count() const override { return static_cast<int>(items_.size()); }

@@ -6,8 +6,9 @@
 namespace velto_run {
 namespace {
 
+namespace host = velto::host;
 namespace library = velto::library;
-using velto::host::FileServices;
+using velto::library::FileServices;
 
 Routine OnFile(std::string name, void (*routine)(FileServices&, const std::string&)) {
   return {std::move(name), {"path"}, [routine](Session& s, Arguments& a) {
@@ -22,7 +23,7 @@ Routine AskFile(std::string name, int (*routine)(FileServices&, const std::strin
 }
 
 // The text box LoadTextBox fills; its text is printed.
-class PrintedTextBox : public library::TextBoxControl {
+class PrintedTextBox : public host::TextBoxControl {
  public:
   std::string Text() const override { return text_; }
   void SetText(const std::string& text) override { text_ = text; }

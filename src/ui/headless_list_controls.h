@@ -4,13 +4,13 @@
 #include <utility>
 #include <vector>
 
-#include "library/controls.h"
+#include "host/controls.h"
 
 // The program's text boxes, list boxes and combo boxes held in memory, for tests and
 // the headless toolkit.
 namespace velto::ui {
 
-class HeadlessTextBox : public library::TextBoxControl {
+class HeadlessTextBox : public host::TextBoxControl {
  public:
   HeadlessTextBox() = default;
   explicit HeadlessTextBox(std::string text) : text_(std::move(text)) {}
@@ -23,7 +23,7 @@ class HeadlessTextBox : public library::TextBoxControl {
 };
 
 // Items stay in the order they were added (an unsorted list box).
-class HeadlessListBox : public library::ListControl {
+class HeadlessListBox : public host::ListControl {
  public:
   HeadlessListBox() = default;
   explicit HeadlessListBox(std::vector<std::string> items) : items_(std::move(items)) {}

@@ -15,10 +15,10 @@
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
 #include "host/window_search.h"
-#include "library/chat_people.h"
-#include "library/form_control.h"
-#include "library/host_lookups.h"
-#include "library/host_menus.h"
+#include "library/chat/chat_people.h"
+#include "library/windows/form_control.h"
+#include "library/windows/host_lookups.h"
+#include "library/windows/host_menus.h"
 #include "standin/standin_menus.h"
 #include "support/known_difference.h"
 
@@ -63,7 +63,7 @@ std::string StandinHostPath() {
 }
 
 // A list box of our own, as the toolkit would give it to the library.
-class ItemList : public library::ListControl {
+class ItemList : public host::ListControl {
  public:
   int Count() const override { return static_cast<int>(items.size()); }
   std::string Item(int index) const override { return items.at(static_cast<std::size_t>(index)); }

@@ -12,7 +12,7 @@
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
 #include "host/window_search.h"
-#include "library/host_menus.h"
+#include "library/windows/host_menus.h"
 #include "standin/standin_host.h"
 #include "standin/win32_host_windows.h"
 #include "standin/win32_transcript_view.h"

@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "host/controls.h"
 #include "host/window_handle.h"
-#include "library/controls.h"
 
 // The library's controls over real EDIT, LISTBOX and COMBOBOX windows of this program.
 // Text crosses as the host's 8-bit code page.
 namespace velto::ui {
 
-class Win32TextBox : public library::TextBoxControl {
+class Win32TextBox : public host::TextBoxControl {
  public:
   explicit Win32TextBox(host::WindowHandle edit) : edit_(edit) {}
   std::string Text() const override;
@@ -28,7 +28,7 @@ struct ListMessages {
   std::uint32_t addString;
 };
 
-class Win32ListControl : public library::ListControl {
+class Win32ListControl : public host::ListControl {
  public:
   Win32ListControl(host::WindowHandle list, const ListMessages& messages)
       : list_(list), messages_(messages) {}

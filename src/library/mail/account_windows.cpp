@@ -1,0 +1,180 @@
+#include "library/mail/account_windows.h"
+
+#include <functional>
+
+#include "host/host_routines.h"
+#include "host/messages.h"
+#include "host/timings.h"
+#include "host/wait.h"
+#include "host/window_search.h"
+#include "library/mail/internal/marker_walk.h"
+#include "library/mail/mail_timings.h"
+#include "library/windows/form_control.h"
+#include "library/windows/host_lookups.h"
+#include "library/windows/internal/toolbar_menu.h"
+#include "library/windows/primitives.h"
+
+namespace velto::library {
+namespace {
+
+using host::WindowHandle;
+namespace cls = host::host_class;
+
+constexpr std::string_view kParentalControlsKeyword = "aol://4344:1580.prntcon.12263709.564517913";
+constexpr std::string_view kParentalControlsCaption = "Parental Controls";
+constexpr std::string_view kMayControl = "Set Parental Controls";
+
+constexpr int kProfileMenuButton = 10;  // of the toolbar's "_AOL_Icon"
+constexpr std::string_view kProfileRequestCaption = "Get a Member's Profile";
+constexpr std::string_view kProfileCaption = "Member Profile";
+constexpr std::string_view kNoProfile = "< No Profile >";
+
+constexpr int kSettingsMenuButton = 6;  // of the toolbar's "_AOL_Icon"
+constexpr std::string_view kPreferencesCaption = "Preferences";
+constexpr std::string_view kMailPreferencesCaption = "Mail Preferences";
+constexpr std::string_view kPreferenceTopics[] = {"General", "Mail", "Font", "Marketing"};
+constexpr int kMailPreferencesButton = 3;  // of the preferences' "_AOL_Icon"
+constexpr std::string_view kModalButton = "_AOL_icon";
+constexpr std::uint32_t kUnchecked = 0;
+constexpr std::uint32_t kChecked = static_cast<std::uint32_t>(kTrue);
+
+bool WaitForHost(host::Platform& platform, const std::function<bool()>& done) {
+  return host::WaitForHost(platform, done, mail_timings::kHostWindowWaitSeconds,
+                           host::timings::kWindowPollSeconds);
+}
+
+void PostClick(host::Platform& platform, WindowHandle button) {
+  platform.PostMessageA(button, WM_LBUTTONDOWN, 0, 0);
+  platform.PostMessageA(button, WM_LBUTTONUP, 0, 0);
+}
+
+std::string WithoutLineBreaks(const std::string& text) {
+  std::string kept;
+  for (char c : text) {
+    if (c != '\n' && c != '\r')
+      kept.push_back(c);
+  }
+  return kept;
+}
+
+}  // namespace
+
+int CanSetParentalControls(host::Platform& platform) {
+  host::OpenKeyword(platform, std::string(kParentalControlsKeyword));
+  WindowHandle window;
+  WindowHandle button;
+  if (!WaitForHost(platform, [&] {
+        window = FindCaptionedHostChild(platform, kParentalControlsCaption);
+        button = host::FindChild(platform, window, cls::kIcon);
+        return !button.IsNone();
+      })) {
+    return kFalse;
+  }
+  host::Pause(platform, mail_timings::kParentalControlsSettleSeconds);
+
+  // A click the host missed is simply repeated: the button is clicked on every look
+  // until the dialog shows with its text.
+  WindowHandle modal;
+  std::string text;
+  if (!WaitForHost(platform, [&] {
+        PostClick(platform, button);
+        host::Pause(platform, mail_timings::kBetweenParentalClicksSeconds);
+        modal = platform.FindWindowA(host::host_class::kModal, host::kAnyCaption);
+        const WindowHandle label = host::FindChild(platform, modal, cls::kStatic);
+        text = label ? GetControlText(platform, label) : std::string();
+        return !text.empty();
+      })) {
+    return kFalse;
+  }
+  const bool mayControl = WithoutLineBreaks(text) == kMayControl;
+  CloseHostWindow(platform, modal);
+  platform.PumpEvents();
+  CloseHostWindow(platform, window);
+  return mayControl ? kTrue : kFalse;
+}
+
+std::string GetMemberProfile(host::Platform& platform, const std::string& screenName) {
+  if (!RunToolbarMenu(platform, kProfileMenuButton, {VK_UP, VK_UP, VK_RETURN}))
+    return {};
+  WindowHandle request;
+  WindowHandle edit;
+  WindowHandle button;
+  if (!WaitForHost(platform, [&] {
+        request = FindCaptionedHostChild(platform, kProfileRequestCaption);
+        edit = host::FindChild(platform, request, host::host_class::kAolEdit);
+        button = host::FindChild(platform, request, cls::kIcon);
+        return edit && button;
+      })) {
+    return {};
+  }
+  SetControlText(platform, edit, screenName);
+  ClickControl(platform, button);
+
+  // The host answers with the profile, or with its message box when there is none.
+  WindowHandle profile;
+  HostMessageBox box;
+  std::string text;
+  if (!WaitForHost(platform, [&] {
+        profile = FindCaptionedHostChild(platform, kProfileCaption);
+        const WindowHandle view = host::FindChild(platform, profile, host::host_class::kView);
+        text = view ? GetControlText(platform, view) : std::string();
+        box = FindHostMessageBox(platform);
+        return view || box.box;
+      })) {
+    return {};
+  }
+  if (box.box) {
+    if (!box.ok)
+      return {};
+    PressSpace(platform, box.ok);
+    CloseHostWindow(platform, request);
+    return std::string(kNoProfile);
+  }
+  CloseHostWindow(platform, profile);
+  CloseHostWindow(platform, request);
+  return text;
+}
+
+void ResetMailPreferences(host::Platform& platform) {
+  if (!RunToolbarMenu(platform, kSettingsMenuButton, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}))
+    return;
+  WindowHandle preferences;
+  WindowHandle mailButton;
+  if (!WaitForHost(platform, [&] {
+        preferences = FindCaptionedHostChild(platform, kPreferencesCaption);
+        bool topics = true;
+        for (std::string_view topic : kPreferenceTopics) {
+          if (!host::FindChild(platform, preferences, cls::kStatic, topic))
+            topics = false;
+        }
+        mailButton = host::FindNthChild(platform, preferences, cls::kIcon, kMailPreferencesButton);
+        return topics && mailButton;
+      })) {
+    return;
+  }
+
+  WindowHandle modal;
+  if (!WaitForHost(platform, [&] {
+        ClickControl(platform, mailButton);
+        modal = platform.FindWindowA(host::host_class::kModal, kMailPreferencesCaption);
+        host::Pause(platform, mail_timings::kBetweenPreferencesClicksSeconds);
+        return !modal.IsNone();
+      })) {
+    return;
+  }
+  const WindowHandle first = host::FindChild(platform, modal, host::host_class::kCheckBox);
+  const WindowHandle second =
+      host::FindNextChild(platform, modal, first, host::host_class::kCheckBox);
+  const WindowHandle sixth = host::FindNthChild(platform, modal, host::host_class::kCheckBox, 6);
+  const WindowHandle save = host::FindChild(platform, modal, kModalButton);
+  if (!first || !second || !sixth || !save)
+    return;
+  platform.SendMessageA(first, BM_SETCHECK, kUnchecked, 0u);
+  platform.SendMessageA(second, BM_SETCHECK, kChecked, 0u);
+  platform.SendMessageA(sixth, BM_SETCHECK, kUnchecked, 0u);
+  ClickControl(platform, save);
+  platform.PumpEvents();
+  CloseHostWindow(platform, preferences);
+}
+
+}  // namespace velto::library

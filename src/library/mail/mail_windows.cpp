@@ -1,0 +1,239 @@
+#include "library/mail/mail_windows.h"
+
+#include <array>
+
+#include "host/messages.h"
+#include "host/timings.h"
+#include "host/utf8.h"
+#include "host/wait.h"
+#include "host/window_search.h"
+#include "library/mail/internal/marker_walk.h"
+#include "library/mail/mail_errors.h"
+#include "library/mail/mail_timings.h"
+#include "library/text/internal/ignoring_case.h"
+#include "library/text/text_tools.h"
+#include "library/windows/form_control.h"
+#include "library/windows/host_lookups.h"
+#include "library/windows/primitives.h"
+
+namespace velto::library {
+namespace {
+
+using host::WindowHandle;
+namespace cls = host::host_class;
+
+constexpr std::string_view kWriteMailCaption = "Write Mail";
+constexpr std::string_view kSendNowCaption = "Send Now";
+constexpr int kWriteMailButton = 2;     // of the toolbar's "_AOL_Icon"
+constexpr int kForwardButton = 7;       // of the read-mail window's "_AOL_Icon"
+constexpr int kComposeIcons = 16;       // "_AOL_Icon" of a compose window
+constexpr int kSendButton = 16;         // of the write window
+constexpr int kForwardSendButton = 12;  // of the compose window of a forwarded mail
+constexpr std::size_t kForwardPrefixCharacters = 5;
+
+constexpr std::string_view kRefusedRecipient = "*, ";
+constexpr std::string_view kProbeSubject = "You alive?";
+constexpr std::string_view kProbeMessage = "=)";
+constexpr std::string_view kDontSaveButton = "&No";
+
+// The controls of a compose or write window; complete once the host has made them all.
+struct ComposeControls {
+  WindowHandle recipients, copies, subject, message, combo, fontCombo;
+  std::array<WindowHandle, kComposeIcons> icons{};
+
+  bool Complete() const {
+    for (WindowHandle icon : icons) {
+      if (!icon)
+        return false;
+    }
+    return recipients && copies && subject && message && combo && fontCombo;
+  }
+  WindowHandle Icon(int n) const { return icons[static_cast<std::size_t>(n - 1)]; }
+};
+
+ComposeControls LookUpComposeControls(host::Platform& platform, WindowHandle window) {
+  ComposeControls c;
+  c.recipients = host::FindChild(platform, window, host::host_class::kAolEdit);
+  c.copies = host::FindNextChild(platform, window, c.recipients, host::host_class::kAolEdit);
+  c.subject = host::FindNextChild(platform, window, c.copies, host::host_class::kAolEdit);
+  c.message = host::FindChild(platform, window, cls::kRichText);
+  c.combo = host::FindChild(platform, window, cls::kComboBox);
+  c.fontCombo = host::FindChild(platform, window, host::host_class::kFontCombo);
+  WindowHandle icon = host::FindChild(platform, window, cls::kIcon);
+  for (WindowHandle& slot : c.icons) {
+    slot = icon;
+    icon = host::FindNextChild(platform, window, icon, cls::kIcon);
+  }
+  return c;
+}
+
+// Waits until `find` names a window whose compose controls are all there.
+bool WaitForComposeControls(host::Platform& platform, WindowHandle (*find)(host::Platform&),
+                            ComposeControls& controls) {
+  return host::WaitForHost(
+      platform,
+      [&] {
+        controls = LookUpComposeControls(platform, find(platform));
+        return controls.Complete();
+      },
+      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+}
+
+WindowHandle FindWriteWindow(host::Platform& platform) {
+  return FindCaptionedHostChild(platform, kWriteMailCaption);
+}
+
+void SetTextAndPump(host::Platform& platform, WindowHandle control, const std::string& text) {
+  SetControlText(platform, control, text);
+  platform.PumpEvents();
+}
+
+void CloseAndPump(host::Platform& platform, WindowHandle window) {
+  CloseHostWindow(platform, window);
+  platform.PumpEvents();
+}
+
+// SendMail's steps; false when the write window never showed.
+bool SendThroughWriteWindow(host::Platform& platform, const std::string& recipients,
+                            const std::string& subject, const std::string& message) {
+  const WindowHandle toolbar =
+      host::FindChild(platform, host::FindHostFrame(platform), cls::kToolbar);
+  const WindowHandle inner = host::FindChild(platform, toolbar, cls::kInnerToolbar);
+  const WindowHandle button = host::FindNthChild(platform, inner, cls::kIcon, kWriteMailButton);
+  if (!button)
+    return false;
+  platform.PostMessageA(button, WM_LBUTTONDOWN, 0, 0);
+  platform.PostMessageA(button, WM_LBUTTONUP, 0, 0);
+
+  ComposeControls write;
+  if (!WaitForComposeControls(platform, FindWriteWindow, write))
+    return false;
+  SetTextAndPump(platform, write.recipients, recipients);
+  SetTextAndPump(platform, write.subject, subject);
+  SetTextAndPump(platform, write.message, message);
+  host::Pause(platform, mail_timings::kBeforeSendSeconds);
+  ClickControl(platform, write.Icon(kSendButton));
+  return true;
+}
+
+std::string WithoutFirstCharacters(const std::string& text, std::size_t count) {
+  const std::u32string characters = host::DecodeUtf8(text);
+  return host::EncodeUtf8(
+      std::u32string_view(characters).substr(std::min(count, characters.size())));
+}
+
+std::string WithoutSpaces(std::string text) {
+  return RemoveSpaces(text);
+}
+
+}  // namespace
+
+WindowHandle FindComposeWindow(host::Platform& platform) {
+  return FindHostChildWithMarkers(platform, {{cls::kStatic, kSendNowCaption}});
+}
+
+WindowHandle FindReadMailWindow(host::Platform& platform) {
+  return FindHostChildWithMarkers(platform, {{cls::kRichText, host::kAnyCaption, 2},
+                                             {cls::kComboBox},
+                                             {host::host_class::kReadMailFontCombo}});
+}
+
+void CloseMailWindows(host::Platform& platform) {
+  host::WaitForHost(
+      platform,
+      [&] {
+        const WindowHandle compose = FindComposeWindow(platform);
+        const WindowHandle read = FindReadMailWindow(platform);
+        if (!compose && !read)
+          return true;
+        CloseAndPump(platform, compose);
+        CloseAndPump(platform, read);
+        return false;
+      },
+      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+}
+
+void SendMail(host::Platform& platform, const std::string& recipients, const std::string& subject,
+              const std::string& message) {
+  SendThroughWriteWindow(platform, recipients, subject, message);
+}
+
+void ForwardMail(host::Platform& platform, const std::string& recipients,
+                 const std::string& message, int stripPrefix) {
+  const WindowHandle read = FindReadMailWindow(platform);
+  const WindowHandle forward = host::FindNthChild(platform, read, cls::kIcon, kForwardButton);
+  if (!forward)
+    return;
+  ClickControl(platform, forward);
+
+  ComposeControls compose;
+  if (!WaitForComposeControls(platform, FindComposeWindow, compose))
+    return;
+  if (stripPrefix != kFalse) {
+    const std::string subject = GetControlText(platform, compose.subject);
+    SetTextAndPump(platform, compose.subject,
+                   WithoutFirstCharacters(subject, kForwardPrefixCharacters));
+  }
+  SetTextAndPump(platform, compose.recipients, recipients);
+  SetTextAndPump(platform, compose.message, message);
+
+  // The host may take several clicks before it sends; it closes the compose window once
+  // it has, or shows its error window when it refuses a name.
+  WindowHandle window;
+  WindowHandle error;
+  const bool settled = host::WaitForHost(
+      platform,
+      [&] {
+        error = FindMailErrorWindow(platform);
+        window = FindComposeWindow(platform);
+        ClickControl(platform,
+                     host::FindNthChild(platform, window, cls::kIcon, kForwardSendButton));
+        host::Pause(platform, mail_timings::kBetweenSendClicksSeconds);
+        return !window || error;
+      },
+      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  if (settled && !window)
+    CloseHostWindow(platform, read);
+}
+
+int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
+  // The host refuses "*" and so never sends the mail; its error window also lists the
+  // names it does not know.
+  if (!SendThroughWriteWindow(platform, std::string(kRefusedRecipient) + screenName,
+                              std::string(kProbeSubject), std::string(kProbeMessage))) {
+    return kFalse;
+  }
+  WindowHandle error;
+  std::string errorText;
+  const bool refused = host::WaitForHost(
+      platform,
+      [&] {
+        error = FindMailErrorWindow(platform);
+        const WindowHandle view = host::FindChild(platform, error, host::host_class::kView);
+        errorText = view ? GetControlText(platform, view) : std::string();
+        return !errorText.empty();
+      },
+      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  if (!refused)
+    return kFalse;
+  const bool unknown = ContainsIgnoringCase(WithoutSpaces(errorText), WithoutSpaces(screenName));
+
+  CloseAndPump(platform, error);
+  CloseAndPump(platform, FindWriteWindow(platform));
+  // Closing the filled-in write window makes the host ask whether to save it.
+  WindowHandle dontSave;
+  const bool asked = host::WaitForHost(
+      platform,
+      [&] {
+        const WindowHandle box = platform.FindWindowA(cls::kDialog, kHostMessageBoxCaption);
+        dontSave = host::FindChild(platform, box, cls::kButton, kDontSaveButton);
+        return !dontSave.IsNone();
+      },
+      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  if (!asked)
+    return kFalse;
+  PressSpace(platform, dontSave);
+  return unknown ? kFalse : kTrue;
+}
+
+}  // namespace velto::library

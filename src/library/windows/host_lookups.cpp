@@ -1,0 +1,48 @@
+#include "library/windows/host_lookups.h"
+
+#include "host/host_routines.h"
+#include "host/messages.h"
+#include "host/timings.h"
+#include "host/wait.h"
+#include "host/window_search.h"
+#include "library/windows/library_timings.h"
+
+namespace velto::library {
+
+using host::WindowHandle;
+
+WindowHandle FindHostChildWhere(host::Platform& platform,
+                                const std::function<bool(WindowHandle)>& test) {
+  const WindowHandle mdi = host::FindHostMdiClient(platform, host::FindHostFrame(platform));
+  for (WindowHandle child = host::FindChild(platform, mdi, host::host_class::kChild); child;
+       child = host::FindNextChild(platform, mdi, child, host::host_class::kChild)) {
+    if (test(child))
+      return child;
+  }
+  return host::kNoWindow;
+}
+
+WindowHandle FindChatPeopleList(host::Platform& platform) {
+  return host::FindChild(platform, host::FindChatRoom(platform), host::host_class::kListBox);
+}
+
+HostMessageBox FindHostMessageBox(host::Platform& platform) {
+  HostMessageBox found;
+  found.box = platform.FindWindowA(host::host_class::kDialog, kHostMessageBoxCaption);
+  found.ok = host::FindChild(platform, found.box, host::host_class::kButton, kOkCaption);
+  return found;
+}
+
+bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done) {
+  return host::WaitForHost(platform, done, timings::kHostWindowWaitSeconds,
+                           host::timings::kWindowPollSeconds);
+}
+
+void SendSpaceKey(host::Platform& platform, WindowHandle button) {
+  if (!button)
+    return;
+  platform.SendMessageA(button, WM_KEYDOWN, VK_SPACE, 0u);
+  platform.SendMessageA(button, WM_KEYUP, VK_SPACE, 0u);
+}
+
+}  // namespace velto::library

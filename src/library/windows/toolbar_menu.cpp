@@ -1,0 +1,59 @@
+#include "library/windows/internal/toolbar_menu.h"
+
+#include "host/messages.h"
+#include "host/wait.h"
+#include "host/window_search.h"
+#include "library/windows/host_lookups.h"
+#include "library/windows/library_timings.h"
+
+namespace velto::library {
+namespace {
+
+using host::WindowHandle;
+
+// Looks for the visible popup menu without running our pump (our windows would steal
+// the menu's keys), sleeping between looks; 0 once the wait is over. Windows keeps a
+// hidden "#32768" window at all times, so only a visible one is the menu the click opened.
+WindowHandle WaitForVisiblePopupMenu(host::Platform& platform) {
+  const double start = platform.Clock();
+  for (;;) {
+    const WindowHandle menu = platform.FindWindowA(host::host_class::kPopupMenu, host::kAnyCaption);
+    if (menu && platform.IsWindowVisible(menu))
+      return menu;
+    if (host::SecondsSince(platform, start) >= timings::kPopupMenuWaitSeconds)
+      return host::kNoWindow;
+    platform.Sleep(timings::kPopupMenuPollSeconds);
+  }
+}
+
+}  // namespace
+
+bool RunToolbarMenu(host::Platform& platform, int iconNumber,
+                    std::initializer_list<std::uint32_t> keys) {
+  const WindowHandle toolbar =
+      host::FindChild(platform, host::FindHostFrame(platform), host::host_class::kToolbar);
+  const WindowHandle inner = host::FindChild(platform, toolbar, host::host_class::kInnerToolbar);
+  const WindowHandle icon =
+      host::FindNthChild(platform, inner, host::host_class::kIcon, iconNumber);
+  if (!icon)
+    return false;
+
+  // The pointer waits in the screen's far corner while the menu is open, so that the
+  // menu cannot take the entry under it instead of the one the keys pick.
+  const host::Point saved = platform.GetCursorPos();
+  platform.SetCursorPos(platform.GetSystemMetrics(SM_CXSCREEN) - 1,
+                        platform.GetSystemMetrics(SM_CYSCREEN) - 1);
+  platform.PostMessageA(icon, WM_LBUTTONDOWN, 0, 0);
+  platform.PostMessageA(icon, WM_LBUTTONUP, 0, 0);
+  const WindowHandle menu = WaitForVisiblePopupMenu(platform);
+  if (menu) {
+    for (std::uint32_t key : keys) {
+      platform.PostMessageA(menu, WM_KEYDOWN, key, 0);
+      platform.PostMessageA(menu, WM_KEYUP, key, 0);
+    }
+  }
+  platform.SetCursorPos(saved.x, saved.y);
+  return !menu.IsNone();
+}
+
+}  // namespace velto::library
