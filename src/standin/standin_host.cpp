@@ -35,9 +35,18 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
                Record(Received::Kind::kMenuCommand, host::ToHostBytes(entry));
              }),
       people_(windows_, options_.screenName),
-      conversations_(windows_, options_.screenName, [this](std::string bytes, std::string to) {
-        Record(Received::Kind::kInstantMessage, std::move(bytes), std::move(to));
-      }) {
+      conversations_(windows_, options_.screenName,
+                     [this](std::string bytes, std::string to) {
+                       Record(Received::Kind::kInstantMessage, std::move(bytes), std::move(to));
+                     }),
+      mail_(windows_),
+      accounts_(windows_) {
+  mail_.onEvent = [this](const std::string& event) {
+    Record(Received::Kind::kMail, host::ToHostBytes(event));
+  };
+  accounts_.onEvent = [this](const std::string& event) {
+    Record(Received::Kind::kAccount, host::ToHostBytes(event));
+  };
   frame_ =
       windows_.Create(host::kNoWindow, cls::kFrame, "America Online",
                       [this](WindowHandle, const HostMessage& m) { menus_.OnFrameMessage(m); });
@@ -48,11 +57,40 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
   keywordBox_ =
       windows_.Create(combo, cls::kEdit, "",
                       [this](WindowHandle self, const HostMessage& m) { OnKeywordBox(self, m); });
-  menus_.AddToolbarIcons(inner);
+  AddToolbarIcons(inner);
   mdi_ = windows_.Create(frame_, cls::kMdiClient, "");
+  mail_.SetMdiClient(mdi_);
+  accounts_.SetMdiClient(mdi_);
   welcome_ = windows_.Create(mdi_, cls::kChild, "Welcome, " + options_.screenName + "!");
   chatRoom_ = OpenChatRoom(options_.roomName);
   Misbehave(options_.misbehaviour);
+}
+
+void StandinHost::AddToolbarIcons(WindowHandle innerToolbar) {
+  // What a person sees on them; nothing searches by it.
+  static const char* const kCaptions[kToolbarIcons] = {"Read",     "Write",    "Mail",     "Print",
+                                                       "My Files", "Settings", "Channels", "Shop",
+                                                       "Internet", "People"};
+  for (int i = 1; i <= kToolbarIcons; ++i) {
+    Reaction reaction;
+    if (i == kWriteMailToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        mail_.OnWriteMailIcon(self, m);
+      };
+    if (i == kMailMenuToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        menus_.OnToolbarMenuIcon(self, m);
+      };
+    if (i == kSettingsToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        accounts_.OnSettingsIcon(self, m);
+      };
+    if (i == kPeopleToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        accounts_.OnPeopleIcon(self, m);
+      };
+    windows_.Create(innerToolbar, cls::kIcon, kCaptions[i - 1], reaction);
+  }
 }
 
 void StandinHost::Misbehave(MisbehaviourOrder order) {
@@ -122,6 +160,7 @@ void StandinHost::OnKeywordBox(WindowHandle box, const HostMessage& message) {
   const std::string keyword = Trimmed(windows_.TextBytes(box));
   Record(Received::Kind::kKeyword, keyword);
   ActOnKeyword(keyword);
+  accounts_.OnKeyword(keyword);
 }
 
 void StandinHost::ActOnKeyword(const std::string& keywordBytes) {

@@ -36,6 +36,10 @@ constexpr Place kWelcomePlace{6, 6, 320, 140};
 constexpr Place kChatRoomPlace{6, 44, 532, 350};
 constexpr Place kInstantMessagePlace{150, 90, 380, 250};
 constexpr Place kPersonPlace{200, 70, 300, 170};
+constexpr Place kMailboxPlace{10, 10, 530, 380};
+constexpr Place kDialogSize{0, 0, 360, 300};
+constexpr int kIconsPerRow = 8;
+constexpr int kPageHeaderHeight = 20;
 
 constexpr COLORREF kToolbarColour = RGB(0, 51, 102);
 constexpr COLORREF kInnerToolbarColour = RGB(214, 223, 236);
@@ -144,14 +148,73 @@ void LayOutPersonWindow(HWND person, Extent size) {
   }
 }
 
+// Controls that take the room a form has left, shared among them; the others get a row.
+bool IsBig(HWND control) {
+  return HasClass(control, cls::kRichText) || HasClass(control, host::host_class::kView) ||
+         HasClass(control, host::host_class::kTabControl) ||
+         HasClass(control, host::host_class::kTree);
+}
+
+std::vector<HWND> ChildrenInOrder(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  return children;
+}
+
+void LayOutForm(HWND form, Extent size) {
+  std::vector<HWND> rows, icons;
+  int big = 0;
+  for (HWND child : ChildrenInOrder(form)) {
+    if (HasClass(child, cls::kIcon)) {
+      icons.push_back(child);
+    } else {
+      rows.push_back(child);
+      big += IsBig(child) ? 1 : 0;
+    }
+  }
+  const int count = static_cast<int>(icons.size());
+  const int iconRows = (count + kIconsPerRow - 1) / kIconsPerRow;
+  const int iconsTop = size.cy - iconRows * (kRowHeight + kMargin);
+  const int small = static_cast<int>(rows.size()) - big;
+  const int left = iconsTop - kMargin - small * (kRowHeight + kMargin);
+  const int bigHeight = big ? std::max(kRowHeight, left / big - kMargin) : 0;
+  int y = kMargin;
+  for (HWND row : rows) {
+    const int height = IsBig(row) ? bigHeight : kRowHeight;
+    Put(row, kMargin, y, size.cx - 2 * kMargin, height);
+    y += height + kMargin;
+  }
+  const int perRow = std::min(count, kIconsPerRow);
+  const int width = perRow ? (size.cx - 2 * kMargin) / perRow : 0;
+  for (int i = 0; i < count; ++i) {
+    Put(icons[static_cast<std::size_t>(i)], kMargin + (i % kIconsPerRow) * width,
+        iconsTop + (i / kIconsPerRow) * (kRowHeight + kMargin), width - 2, kRowHeight);
+  }
+}
+
+// The mailbox's tab pages side by side, each its name above its list.
+void LayOutTabControl(HWND tabs, Extent size) {
+  const std::vector<HWND> pages = ChildrenOfClass(tabs, host::host_class::kTabPage);
+  if (pages.empty())
+    return;
+  const int width = size.cx / static_cast<int>(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    Put(pages[i], static_cast<int>(i) * width, 0, width - 2, size.cy);
+}
+
 void LayOutHostChild(HWND child, Extent size) {
   const std::vector<HWND> richText = ChildrenOfClass(child, cls::kRichText);
-  if (FirstChild(child, host::host_class::kCheckBox)) {
+  const bool hasEdits = FirstChild(child, host::host_class::kAolEdit) != nullptr;
+  if (FirstChild(child, host::host_class::kCheckBox) &&
+      FirstChild(child, host::host_class::kGlyph)) {
     LayOutPersonWindow(child, size);
-  } else if (richText.size() >= 2) {
+  } else if (richText.size() >= 2 && FirstChild(child, cls::kListBox)) {
     LayOutChatRoom(child, richText, size);
-  } else if (richText.size() == 1) {
+  } else if (richText.size() == 1 && !hasEdits) {
     LayOutInstantMessage(richText[0], ChildrenOfClass(child, cls::kIcon), size);
+  } else {
+    LayOutForm(child, size);
   }
 }
 
@@ -195,6 +258,11 @@ void Paint(HWND window, HDC dc, const RECT& client) {
     ::DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
   } else if (HasClass(window, host::host_class::kGlyph)) {
     Fill(dc, client, kGlyphColour);
+  } else if (HasClass(window, host::host_class::kTabPage)) {
+    Fill(dc, client, kInnerToolbarColour);
+    RECT header{kMargin, 0, client.right, kPageHeaderHeight};
+    DrawLabel(dc, header, CaptionBytes(window), 13, FW_BOLD, kTitleColour,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT);
   } else if (HasClass(window, cls::kChild) && !::GetWindow(window, GW_CHILD)) {
     Fill(dc, client, ::GetSysColor(COLOR_WINDOW));
     DrawLabel(dc, client, CaptionBytes(window), 20, FW_BOLD, kTitleColour,
@@ -215,7 +283,15 @@ Place HostChildPlace(const std::string& captionBytes) {
     return kInstantMessagePlace;
   if (captionBytes.rfind("Welcome, ", 0) == 0)
     return kWelcomePlace;
+  if (captionBytes == "Online Mailbox" || captionBytes == "Incoming/Saved Mail")
+    return kMailboxPlace;
   return kChatRoomPlace;
+}
+
+Place TopLevelPlace() {
+  const Place frame = FramePlace();
+  return {frame.x + (frame.width - kDialogSize.width) / 2,
+          frame.y + (frame.height - kDialogSize.height) / 2, kDialogSize.width, kDialogSize.height};
 }
 
 void PlaceWindowWithCheckBox(HWND hostChild) {
@@ -240,6 +316,13 @@ void LayOutHostWindow(HWND window) {
         size.cx - 2 * (kComboBorder + 1), size.cy - 2 * (kComboBorder + 1));
   } else if (HasClass(window, cls::kChild)) {
     LayOutHostChild(window, size);
+  } else if (HasClass(window, host::host_class::kTabControl)) {
+    LayOutTabControl(window, size);
+  } else if (HasClass(window, host::host_class::kTabPage)) {
+    Put(FirstChild(window, host::host_class::kTree), 0, kPageHeaderHeight, size.cx,
+        size.cy - kPageHeaderHeight);
+  } else if (HasClass(window, host::host_class::kModal)) {
+    LayOutForm(window, size);
   }
 }
 

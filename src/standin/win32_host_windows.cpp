@@ -142,7 +142,17 @@ double Win32HostWindows::Now() {
 void Win32HostWindows::ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
                                       std::function<void()> closed) {
   const std::uintptr_t id = nextId_++;
-  boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), std::move(closed)};
+  boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), MB_OK, [closed](bool) {
+                            if (closed)
+                              closed();
+                          }};
+  ::PostMessageA(ToHwnd(events_), kShowMessageBoxMessage, id, 0);
+}
+
+void Win32HostWindows::ShowQuestion(WindowHandle owner, const std::string& textUtf8,
+                                    std::function<void(bool yes)> answered) {
+  const std::uintptr_t id = nextId_++;
+  boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), MB_YESNO, std::move(answered)};
   ::PostMessageA(ToHwnd(events_), kShowMessageBoxMessage, id, 0);
 }
 
@@ -167,9 +177,10 @@ void Win32HostWindows::ShowPendingBox(std::uintptr_t id) {
   PendingBox& box = pending.mapped();
   // Modal: the box runs its own message loop, in which the host's other windows and
   // timers go on working, until its button is pressed.
-  ::MessageBoxA(ToHwnd(box.owner), box.textBytes.c_str(), kMessageBoxCaption, MB_OK);
+  HWND owner = Exists(box.owner) ? ToHwnd(box.owner) : nullptr;
+  const int pressed = ::MessageBoxA(owner, box.textBytes.c_str(), kMessageBoxCaption, box.buttons);
   if (box.closed)
-    box.closed();
+    box.closed(pressed != IDNO);
 }
 
 }  // namespace velto::standin
