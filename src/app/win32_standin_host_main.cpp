@@ -86,7 +86,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   };
 
   if (settings.sampleMail)
-    host.mail().OpenSampleMail();
+    host.OpenSampleMail();
   if (!settings.controlPath.empty())
     velto::standin::WatchControlFile(windows, host, settings.controlPath);
   velto::standin::AddMisbehaviourMenu(velto::host::ToHwnd(host.frame()));

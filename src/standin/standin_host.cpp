@@ -68,9 +68,8 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
 
 void StandinHost::AddToolbarIcons(WindowHandle innerToolbar) {
   // What a person sees on them; nothing searches by it.
-  static const char* const kCaptions[kToolbarIcons] = {"Read",     "Write",    "Mail",     "Print",
-                                                       "My Files", "Settings", "Channels", "Shop",
-                                                       "Internet", "People"};
+  static const char* const kCaptions[kToolbarIcons] = {"Read",  "Write", "Mail", "Print", "Files",
+                                                       "Setup", "Chan",  "Shop", "Web",   "People"};
   for (int i = 1; i <= kToolbarIcons; ++i) {
     Reaction reaction;
     if (i == kWriteMailToolbarIcon)
@@ -91,6 +90,11 @@ void StandinHost::AddToolbarIcons(WindowHandle innerToolbar) {
       };
     windows_.Create(innerToolbar, cls::kIcon, kCaptions[i - 1], reaction);
   }
+}
+
+void StandinHost::OpenSampleMail() {
+  mail_.OpenSampleMail();
+  accounts_.AddProfile("José", "Hobbies: café, chess\r\nLocation: Köln");
 }
 
 void StandinHost::Misbehave(MisbehaviourOrder order) {

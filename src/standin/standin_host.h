@@ -99,6 +99,10 @@ class StandinHost {
   // An instant message reaches the user: it shows in the sender's conversation window.
   WindowHandle ReceiveInstantMessage(const std::string& from, const std::string& message);
 
+  // Sample mail in the mailbox and the filed mail, and a member with a profile, for
+  // trying the mail and account routines by hand (StandinMail::OpenSampleMail).
+  void OpenSampleMail();
+
   // The mailbox, filed mail, mail windows and their error window.
   StandinMail& mail() { return mail_; }
   // Parental controls, member profiles and mail preferences.

@@ -110,7 +110,7 @@ WindowHandle StandinMail::OpenMailbox(std::array<std::vector<std::string>, kMail
   for (int i = 1; i <= static_cast<int>(kMailboxIcons.size()); ++i) {
     Reaction reaction;
     if (i == kMailboxDeleteIcon)
-      reaction = OnClick([this] { windows_.Later(0, [this] { Delete(MailboxTab(1)); }); });
+      reaction = OnClick([this] { Delete(MailboxTab(1)); });
     windows_.Create(mailbox_, cls::kIcon, IconCaption(kMailboxIcons, i), reaction);
   }
   return mailbox_;
@@ -127,7 +127,7 @@ WindowHandle StandinMail::OpenFiledMail(std::vector<std::string> entries) {
   for (int i = 1; i <= static_cast<int>(kFiledMailIcons.size()); ++i) {
     Reaction reaction;
     if (i == kFiledMailDeleteIcon)
-      reaction = OnClick([this] { windows_.Later(0, [this] { Delete(*filed_); }); });
+      reaction = OnClick([this] { Delete(*filed_); });
     windows_.Create(filedWindow_, cls::kIcon, IconCaption(kFiledMailIcons, i), reaction);
   }
   return filedWindow_;
@@ -276,13 +276,15 @@ WindowHandle StandinMail::ShowMailError(const std::vector<std::string>& refusedN
 void StandinMail::OpenSampleMail() {
   AddMember("José");
   AddMember("Amy");
+  // The mailbox last, on top.
+  OpenFiledMail({"01/20/99\tAmy\tRecipes", "01/20/99\tAmy\tRecipes", "01/22/99\tJosé\tAñejo"});
   OpenMailbox({{
       {"03/01/99\tJosé\tGrüße aus Köln", "03/02/99\tAmy\tLunch?", "03/02/99\tAmy\tLunch?",
        "03/03/99\tjosé\tCafé at 5 — ok?", "03/04/99\tAmy\tLunch?", "03/05/99\tBob\tRe: Lunch?"},
       {"02/11/99\tAmy\tPhotos", "02/12/99\tJosé\tNaïve question"},
       {"03/06/99\tJosé\tRe: Grüße aus Köln"},
   }});
-  OpenFiledMail({"01/20/99\tAmy\tRecipes", "01/20/99\tAmy\tRecipes", "01/22/99\tJosé\tAñejo"});
+  Tell("SAMPLE");
 }
 
 void StandinMail::ShowSampleMailError() {

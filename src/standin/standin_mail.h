@@ -77,7 +77,8 @@ class StandinMail {
   int sendClicksNeeded = 1;
 
   // Hears what the mail windows did, one UTF-8 line each: "OPEN <subject>", "DELETE
-  // <entry>", "SENT <recipients> | <subject> | <message>", "REFUSED <names>".
+  // <entry>", "SENT <recipients> | <subject> | <message>", "REFUSED <names>", "SAMPLE" (the sample
+  // mail is in).
   std::function<void(const std::string& event)> onEvent;
 
   const std::vector<SentMail>& sent() const { return sent_; }

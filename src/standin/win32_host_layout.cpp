@@ -20,10 +20,11 @@ constexpr int kToolbarHeight = 36;
 constexpr int kToolbarInset = 3;
 constexpr int kKeywordLabelWidth = 72;
 constexpr int kKeywordBoxWidth = 260;
+constexpr int kKeywordBoxLeastWidth = 120;
 constexpr int kKeywordBoxHeight = 22;
 constexpr int kComboBorder = 2;
 constexpr int kToolbarIconWidth = 40;
-constexpr int kToolbarIconGap = 4;
+constexpr int kToolbarIconGap = 2;
 constexpr int kGlyphSize = 48;
 constexpr int kMargin = 6;
 constexpr int kRowHeight = 24;
@@ -37,6 +38,7 @@ constexpr Place kChatRoomPlace{6, 44, 532, 350};
 constexpr Place kInstantMessagePlace{150, 90, 380, 250};
 constexpr Place kPersonPlace{200, 70, 300, 170};
 constexpr Place kMailboxPlace{10, 10, 530, 380};
+constexpr Place kFiledMailPlace{40, 60, 480, 300};
 constexpr Place kDialogSize{0, 0, 360, 300};
 constexpr int kIconsPerRow = 8;
 constexpr int kPageHeaderHeight = 20;
@@ -116,16 +118,23 @@ void LayOutInstantMessage(HWND richText, const std::vector<HWND>& icons, Extent 
   }
 }
 
-// The keyword box after its label, then the icons in a row.
+// The keyword box after its label, then the icons in a row; the box gives up room to
+// the icons down to its least width, and then the icons get narrower.
 void LayOutInnerToolbar(HWND inner, Extent size) {
-  const int boxWidth = std::min(kKeywordBoxWidth, size.cx - kKeywordLabelWidth - kMargin);
+  const std::vector<HWND> icons = ChildrenOfClass(inner, cls::kIcon);
+  const int count = static_cast<int>(icons.size());
+  const int room = size.cx - kKeywordLabelWidth - 2 * kMargin;
+  const int boxWidth = std::clamp(room - count * (kToolbarIconWidth + kToolbarIconGap),
+                                  kKeywordBoxLeastWidth, kKeywordBoxWidth);
+  const int iconRoom = room - boxWidth;
+  const int iconWidth = count ? std::min(kToolbarIconWidth, iconRoom / count - kToolbarIconGap) : 0;
   const int iconHeight = size.cy - 2 * kToolbarInset;
   Put(FirstChild(inner, cls::kComboBox), kKeywordLabelWidth, (size.cy - kKeywordBoxHeight) / 2,
       boxWidth, kKeywordBoxHeight);
   int x = kKeywordLabelWidth + boxWidth + kMargin;
-  for (HWND icon : ChildrenOfClass(inner, cls::kIcon)) {
-    Put(icon, x, kToolbarInset, kToolbarIconWidth, iconHeight);
-    x += kToolbarIconWidth + kToolbarIconGap;
+  for (HWND icon : icons) {
+    Put(icon, x, kToolbarInset, iconWidth, iconHeight);
+    x += iconWidth + kToolbarIconGap;
   }
 }
 
@@ -283,8 +292,10 @@ Place HostChildPlace(const std::string& captionBytes) {
     return kInstantMessagePlace;
   if (captionBytes.rfind("Welcome, ", 0) == 0)
     return kWelcomePlace;
-  if (captionBytes == "Online Mailbox" || captionBytes == "Incoming/Saved Mail")
+  if (captionBytes == "Online Mailbox")
     return kMailboxPlace;
+  if (captionBytes == "Incoming/Saved Mail")
+    return kFiledMailPlace;
   return kChatRoomPlace;
 }
 

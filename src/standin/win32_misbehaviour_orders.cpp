@@ -39,7 +39,7 @@ struct ControlFile {
 void Obey(StandinHost& host, std::string line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
   if (line == "sample-mail") {
-    host.mail().OpenSampleMail();
+    host.OpenSampleMail();
   } else if (line == "mail-error") {
     host.mail().ShowSampleMailError();
   } else if (const auto order = ParseMisbehaviour(line)) {
