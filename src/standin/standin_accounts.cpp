@@ -81,7 +81,7 @@ void StandinAccounts::OnKeyword(const std::string& keywordBytes) {
 
 void StandinAccounts::OpenParentalControls() {
   const WindowHandle window =
-      windows_.Create(mdi_, cls::kChild, "Parental Controls", OnClose(windows_));
+      windows_.Create(mdi_, cls::kChild, host::host_caption::kParentalControls, OnClose(windows_));
   windows_.Create(window, cls::kStatic, "Parental Controls");
   auto clicks = std::make_shared<int>(0);
   windows_.Create(window, cls::kIcon, "Parental Controls", OnClick([this, clicks] {
@@ -105,7 +105,7 @@ void StandinAccounts::AddProfile(const std::string& screenName, const std::strin
 void StandinAccounts::OpenProfileRequest() {
   windows_.Later(kOpenSeconds, [this] {
     const WindowHandle window =
-        windows_.Create(mdi_, cls::kChild, "Get a Member's Profile", OnClose(windows_));
+        windows_.Create(mdi_, cls::kChild, host::host_caption::kProfileRequest, OnClose(windows_));
     const WindowHandle edit = windows_.Create(window, cls::kAolEdit, "");
     windows_.Create(window, cls::kIcon, "OK",
                     OnClick([this, edit] { AnswerProfileRequest(edit); }));
@@ -124,7 +124,7 @@ void StandinAccounts::AnswerProfileRequest(WindowHandle edit) {
       return;
     }
     const WindowHandle window =
-        windows_.Create(mdi_, cls::kChild, "Member Profile", OnClose(windows_));
+        windows_.Create(mdi_, cls::kChild, host::host_caption::kProfile, OnClose(windows_));
     windows_.Create(window, cls::kView, profile->second);
   });
 }
@@ -132,7 +132,7 @@ void StandinAccounts::AnswerProfileRequest(WindowHandle edit) {
 void StandinAccounts::OpenPreferences() {
   windows_.Later(kOpenSeconds, [this] {
     const WindowHandle window =
-        windows_.Create(mdi_, cls::kChild, "Preferences", OnClose(windows_));
+        windows_.Create(mdi_, cls::kChild, host::host_caption::kPreferences, OnClose(windows_));
     for (const char* topic : {"General", "Mail", "Font", "Marketing"}) {
       windows_.Create(window, cls::kStatic, topic);
     }
@@ -154,8 +154,8 @@ void StandinAccounts::OpenPreferences() {
 void StandinAccounts::ShowMailPreferences() {
   if (windows_.Exists(mailPreferencesDialog_))
     return;
-  const WindowHandle modal =
-      windows_.Create(host::kNoWindow, cls::kModal, "Mail Preferences", OnClose(windows_));
+  const WindowHandle modal = windows_.Create(
+      host::kNoWindow, cls::kModal, host::host_caption::kMailPreferences, OnClose(windows_));
   mailPreferencesDialog_ = modal;
   // The dialog edits a copy; its OK button saves it.
   auto boxes = std::make_shared<std::array<bool, kMailPreferenceBoxes>>(mailPreferences);

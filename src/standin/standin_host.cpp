@@ -48,7 +48,7 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
     Record(Received::Kind::kAccount, host::ToHostBytes(event));
   };
   frame_ =
-      windows_.Create(host::kNoWindow, cls::kFrame, "America Online",
+      windows_.Create(host::kNoWindow, cls::kFrame, host::host_caption::kFrame,
                       [this](WindowHandle, const HostMessage& m) { menus_.OnFrameMessage(m); });
   menus_.AttachMenuBar(frame_);
   const WindowHandle toolbar = windows_.Create(frame_, cls::kToolbar, "");
@@ -187,7 +187,7 @@ void StandinHost::EnterRoom(const std::string& name) {
 }
 
 void StandinHost::OpenInstantMessageWindow(const std::string& recipient) {
-  const WindowHandle im = windows_.Create(mdi_, cls::kChild, "Send Instant Message",
+  const WindowHandle im = windows_.Create(mdi_, cls::kChild, host::host_caption::kInstantMessage,
                                           [this](WindowHandle self, const HostMessage& m) {
                                             if (m.message == WM_CLOSE)
                                               windows_.Destroy(self);

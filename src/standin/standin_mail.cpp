@@ -13,7 +13,6 @@ namespace {
 
 namespace cls = host::host_class;
 
-constexpr std::string_view kWriteMailCaption = "Write Mail";
 constexpr std::string_view kRefusedAlways = "*";
 constexpr std::string_view kErrorHeading =
     "Your mail could not be sent.\r\nThese recipients were not accepted:";
@@ -80,7 +79,7 @@ void StandinMail::OnWriteMailIcon(WindowHandle /*icon*/, const HostMessage& mess
   if (!opensWriteWindow)
     return;
   windows_.Later(kOpenSeconds, [this] {
-    OpenComposeWindow(std::string(kWriteMailCaption), "", kWriteSendIcon, true);
+    OpenComposeWindow(std::string(host::host_caption::kWriteMail), "", kWriteSendIcon, true);
   });
 }
 
@@ -121,7 +120,8 @@ WindowHandle StandinMail::OpenFiledMail(std::vector<std::string> entries) {
     filed_->SetEntries(std::move(entries));
     return filedWindow_;
   }
-  filedWindow_ = windows_.Create(mdi_, cls::kChild, "Incoming/Saved Mail", OnClose(windows_));
+  filedWindow_ =
+      windows_.Create(mdi_, cls::kChild, host::host_caption::kFiledMail, OnClose(windows_));
   filed_ = std::make_unique<StandinMailList>(windows_, filedWindow_, std::move(entries));
   filed_->onOpen = [this](int index) { OpenEntry(*filed_, index); };
   for (int i = 1; i <= static_cast<int>(kFiledMailIcons.size()); ++i) {
@@ -190,7 +190,7 @@ WindowHandle StandinMail::OpenComposeWindow(const std::string& caption, const st
   composing_[compose] = parts;
   windows_.Create(compose, cls::kComboBox, "");
   windows_.Create(compose, cls::kFontCombo, "");
-  windows_.Create(compose, cls::kStatic, "Send Now");
+  windows_.Create(compose, cls::kStatic, host::host_caption::kSendNow);
   auto clicks = std::make_shared<int>(0);
   for (int i = 1; i <= kComposeIcons; ++i) {
     Reaction reaction;
@@ -268,7 +268,7 @@ WindowHandle StandinMail::ShowMailError(const std::vector<std::string>& refusedN
     text += "\r\n" + name + " - " +
             (name == kRefusedAlways ? "Not a valid address" : "Not a known member");
   }
-  error_ = windows_.Create(mdi_, cls::kChild, "Error", OnClose(windows_));
+  error_ = windows_.Create(mdi_, cls::kChild, host::host_caption::kMailError, OnClose(windows_));
   windows_.Create(error_, cls::kView, text);
   return error_;
 }

@@ -27,8 +27,8 @@ WindowHandle SubstituteHostWindows::Create(WindowHandle parent, std::string_view
 
 void SubstituteHostWindows::ShowMessageBox(WindowHandle /*owner*/, const std::string& textUtf8,
                                            std::function<void()> closed) {
-  const WindowHandle box =
-      desktop_.AddWindow(host::kNoWindow, host::host_class::kDialog, "America Online");
+  const WindowHandle box = desktop_.AddWindow(host::kNoWindow, host::host_class::kDialog,
+                                              host::host_caption::kHostMessageBox);
   desktop_.SetWindowProcess(box, kHostProcessId);
   // A message box's icon is a "Static" of its own, before the one with the text.
   desktop_.AddWindow(box, "Static", "");
@@ -72,8 +72,8 @@ host::MessageHandler SpaceButton(std::function<void()> pressed) {
 
 void SubstituteHostWindows::ShowQuestion(WindowHandle /*owner*/, const std::string& textUtf8,
                                          std::function<void(bool yes)> answered) {
-  const WindowHandle box =
-      desktop_.AddWindow(host::kNoWindow, host::host_class::kDialog, "America Online");
+  const WindowHandle box = desktop_.AddWindow(host::kNoWindow, host::host_class::kDialog,
+                                              host::host_caption::kHostMessageBox);
   desktop_.SetWindowProcess(box, kHostProcessId);
   desktop_.AddWindow(box, host::host_class::kDialogStatic, textUtf8);
   auto answer = [this, box, answered](bool yes) {

@@ -378,7 +378,7 @@ void WatchCheckBox(HWND box, std::function<void(bool checked)> changed) {
 bool IsMdiClient(HWND window) {
   char name[32] = {};
   ::GetClassNameA(window, name, sizeof name);
-  return ::lstrcmpiA(name, "MDIClient") == 0;
+  return ::lstrcmpiA(name, std::string(cls::kMdiClient).c_str()) == 0;
 }
 
 void SetHostAnswerDelay(unsigned milliseconds) {

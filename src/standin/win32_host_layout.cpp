@@ -288,13 +288,13 @@ Place FramePlace() {
 }
 
 Place HostChildPlace(const std::string& captionBytes) {
-  if (captionBytes == "Send Instant Message")
+  if (captionBytes == host::host_caption::kInstantMessage)
     return kInstantMessagePlace;
   if (captionBytes.rfind("Welcome, ", 0) == 0)
     return kWelcomePlace;
   if (captionBytes == "Online Mailbox")
     return kMailboxPlace;
-  if (captionBytes == "Incoming/Saved Mail")
+  if (captionBytes == host::host_caption::kFiledMail)
     return kFiledMailPlace;
   return kChatRoomPlace;
 }

@@ -7,6 +7,7 @@
 
 #include "host/host_text.h"
 #include "host/win32_handles.h"
+#include "host/window_search.h"
 #include "standin/win32_host_classes.h"
 #include "standin/win32_host_layout.h"
 
@@ -17,7 +18,6 @@ using host::ToHwnd;
 namespace {
 
 constexpr char kEventsClass[] = "VeltoStandinEvents";
-constexpr char kMessageBoxCaption[] = "America Online";
 constexpr UINT kShowMessageBoxMessage = WM_APP + 1;
 constexpr UINT kShowPopupMenuMessage = WM_APP + 2;
 
@@ -178,7 +178,8 @@ void Win32HostWindows::ShowPendingBox(std::uintptr_t id) {
   // Modal: the box runs its own message loop, in which the host's other windows and
   // timers go on working, until its button is pressed.
   HWND owner = Exists(box.owner) ? ToHwnd(box.owner) : nullptr;
-  const int pressed = ::MessageBoxA(owner, box.textBytes.c_str(), kMessageBoxCaption, box.buttons);
+  const std::string caption(host::host_caption::kHostMessageBox);
+  const int pressed = ::MessageBoxA(owner, box.textBytes.c_str(), caption.c_str(), box.buttons);
   if (box.closed)
     box.closed(pressed != IDNO);
 }
