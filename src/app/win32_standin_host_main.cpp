@@ -85,6 +85,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
   };
 
+  if (settings.sampleMail)
+    host.OpenSampleMail();
   if (!settings.controlPath.empty())
     velto::standin::WatchControlFile(windows, host, settings.controlPath);
   velto::standin::AddMisbehaviourMenu(velto::host::ToHwnd(host.frame()));

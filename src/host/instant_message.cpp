@@ -6,8 +6,8 @@
 namespace velto::host {
 namespace {
 
-constexpr std::string_view kInstantMessageCaption = "Send Instant Message";
-constexpr std::string_view kHostMessageBoxCaption = "America Online";
+constexpr std::string_view kInstantMessageCaption = host_caption::kInstantMessage;
+constexpr std::string_view kHostMessageBoxCaption = host_caption::kHostMessageBox;
 constexpr std::string_view kInstantMessageLink = "aol://9293:";
 constexpr int kSendButtonIndex = 9;  // the ninth "_AOL_Icon" of the window
 

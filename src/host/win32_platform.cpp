@@ -8,11 +8,15 @@
 
 #include "host/host_text.h"
 #include "host/messages.h"
+#include "host/text_reply.h"
 #include "host/timings.h"
 #include "host/win32_handles.h"
 
 namespace velto::host {
 namespace {
+
+// What a text reply may overrun its measured size by without harm.
+constexpr std::size_t kSpareReplyBytes = 1024;
 
 HANDLE ToHandle(ProcessHandle process) {
   return reinterpret_cast<HANDLE>(process.value);
@@ -185,10 +189,14 @@ std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t mes
   buffer.text.clear();
   if (buffer.size <= 0)
     return SendBounded(window, message, wParam, 0);
-  std::vector<char> bytes(static_cast<std::size_t>(buffer.size) + 1, '\0');
+  // Room to spare: LB_GETTEXT carries no size, so the window writes all it holds, which
+  // may have grown since it was measured (the host's lists change under us), and Wine
+  // hands back another process's answer in UTF-16, two bytes a character.
+  const std::size_t room = (static_cast<std::size_t>(buffer.size) + 1) * 2 + kSpareReplyBytes;
+  std::string bytes(room, kUnwrittenByte);
   const std::intptr_t result =
       SendBounded(window, message, wParam, reinterpret_cast<LPARAM>(bytes.data()));
-  buffer.text = FromHostBytes(bytes.data());  // up to the NUL the window wrote
+  buffer.text = LastSendAnswered() ? TextReplyUtf8(bytes, result) : std::string();
   return result;
 }
 

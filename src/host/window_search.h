@@ -36,6 +36,22 @@ inline constexpr std::string_view kFontCombo = "_AOL_Fontcombo";
 inline constexpr std::string_view kReadMailFontCombo = "_AOL_FontCombo";
 }  // namespace host_class
 
+// The captions the host's windows and controls are known by.
+namespace host_caption {
+inline constexpr std::string_view kFrame = "America Online";
+inline constexpr std::string_view kHostMessageBox = "America Online";
+inline constexpr std::string_view kInstantMessage = "Send Instant Message";
+inline constexpr std::string_view kFiledMail = "Incoming/Saved Mail";
+inline constexpr std::string_view kWriteMail = "Write Mail";
+inline constexpr std::string_view kSendNow = "Send Now";  // the compose windows' marker
+inline constexpr std::string_view kMailError = "Error";
+inline constexpr std::string_view kParentalControls = "Parental Controls";
+inline constexpr std::string_view kProfileRequest = "Get a Member's Profile";
+inline constexpr std::string_view kProfile = "Member Profile";
+inline constexpr std::string_view kPreferences = "Preferences";
+inline constexpr std::string_view kMailPreferences = "Mail Preferences";
+}  // namespace host_caption
+
 // Searches below a window we already hold. A missing parent (0) gives 0 instead of a
 // search among the top-level windows, so a half-open host never makes us type into
 // another program that happens to use the same class name.

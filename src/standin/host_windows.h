@@ -57,40 +57,43 @@ class HostWindows {
   virtual void ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
                               std::function<void()> closed) = 0;
 
-  // The following have a body that does nothing (or the least), for windows that do
-  // not offer them yet; the stand-in host still runs there, without the feature.
+  // The host's "America Online" box asking a question, with "&Yes" and "&No" buttons
+  // that a press of the space key confirms; `answered` hears which (true: yes).
+  virtual void ShowQuestion(WindowHandle owner, const std::string& textUtf8,
+                            std::function<void(bool yes)> answered) = 0;
 
   // Gives a top-level window a menu bar: each entry of `bar` a drop-down menu. The
   // window's reaction hears WM_COMMAND with an entry's command when it is run.
-  virtual void SetMenuBar(WindowHandle /*window*/, const std::vector<MenuEntry>& /*bar*/) {}
+  virtual void SetMenuBar(WindowHandle window, const std::vector<MenuEntry>& bar) = 0;
   // Shows a popup menu ("#32768", top level) as a click on a toolbar icon opens it. It
-  // is driven by the keys posted to it: down, up, right (opens a further menu), return
-  // (runs the entry: `chosen` gets its command) and escape (closes it, nothing chosen).
-  virtual void ShowPopupMenu(WindowHandle /*owner*/, const std::vector<MenuEntry>& /*entries*/,
-                             std::function<void(std::uint32_t command)> /*chosen*/) {}
+  // is driven by the keys posted to it: down, up (from no highlight, down goes to the
+  // first entry and up to the last), right (opens a further menu), return (runs the
+  // entry: `chosen` gets its command) and escape (closes it, nothing chosen).
+  virtual void ShowPopupMenu(WindowHandle owner, const std::vector<MenuEntry>& entries,
+                             std::function<void(std::uint32_t command)> chosen) = 0;
   // Replaces the items of a list box, which then answers LB_GETCOUNT, LB_GETTEXTLEN,
   // LB_GETTEXT and LB_GETITEMDATA from them, and keeps the item LB_SETCURSEL selects.
-  virtual void SetListItems(WindowHandle /*list*/, std::vector<ListItem> /*items*/) {}
+  // Nothing is selected afterwards.
+  virtual void SetListItems(WindowHandle list, std::vector<ListItem> items) = 0;
   // The item last selected in a list box; -1 for none.
-  virtual int SelectedListItem(WindowHandle /*list*/) { return -1; }
+  virtual int SelectedListItem(WindowHandle list) = 0;
   // Copies bytes into the host's memory, where another program may read them, and
-  // gives their address; 0 where the host has no such memory.
-  virtual std::uint32_t PlaceInMemory(const std::string& /*bytes*/) { return 0; }
+  // gives their address.
+  virtual std::uint32_t PlaceInMemory(const std::string& bytes) = 0;
   // A check box, ticked or not to begin with: BM_GETCHECK answers its state; a click
-  // (button down, then up) or BM_SETCHECK changes it, and `changed` hears of each change.
+  // (button down, then up) or BM_SETCHECK changes it (any state but 0 ticks it, as the
+  // system's two-state boxes take it), and `changed` hears of each change.
   virtual WindowHandle CreateCheckBox(WindowHandle parent, std::string_view className,
-                                      std::string_view captionUtf8, bool /*checked*/,
-                                      std::function<void(bool checked)> /*changed*/) {
-    return Create(parent, className, captionUtf8);
-  }
+                                      std::string_view captionUtf8, bool checked,
+                                      std::function<void(bool checked)> changed) = 0;
 
   // Misbehaviour on command. The host stops handling messages for `seconds`, as a hung
   // program does; messages sent to it meanwhile wait or time out.
-  virtual void Hang(double /*seconds*/) {}
+  virtual void Hang(double seconds) = 0;
   // Each message another program sends to the host's windows takes this long.
-  virtual void SetAnswerDelay(double /*seconds*/) {}
+  virtual void SetAnswerDelay(double seconds) = 0;
   // The host's process ends at once, all its windows with it.
-  virtual void Quit(WindowHandle frame) { Destroy(frame); }
+  virtual void Quit(WindowHandle frame) = 0;
 };
 
 }  // namespace velto::standin

@@ -32,6 +32,10 @@ const char* KindName(Received::Kind kind) {
       return "IM";
     case Received::Kind::kMenuCommand:
       return "MENU";
+    case Received::Kind::kMail:
+      return "MAIL";
+    case Received::Kind::kAccount:
+      return "ACCOUNT";
   }
   return "?";
 }

@@ -11,6 +11,8 @@ namespace velto::standin {
 //   "<seconds> KEYWORD <keyword>"
 //   "<seconds> IM <recipient> <message>"
 //   "<seconds> MENU <menu entry>"
+//   "<seconds> MAIL <what a mail window did>"       (StandinMail::onEvent)
+//   "<seconds> ACCOUNT <what an account window did>" (StandinAccounts::onEvent)
 // Text is written byte for byte as the host received it (Windows-1252), except that a
 // carriage return or line feed inside it is written as \r or \n, so that one record
 // stays one line for the tests that read the log as it grows.

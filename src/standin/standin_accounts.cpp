@@ -6,7 +6,6 @@
 #include "host/messages.h"
 #include "host/window_search.h"
 #include "standin/standin_controls.h"
-#include "standin/substitute_host_windows.h"
 
 namespace velto::standin {
 namespace {
@@ -16,67 +15,87 @@ namespace cls = host::host_class;
 constexpr std::string_view kMayControlText = "Set Parental Controls\r\n";
 constexpr std::string_view kMayNotControlText =
     "Only the master screen name\r\nmay set Parental Controls.";
-constexpr int kPreferencesIcons = 4;
+const std::vector<std::string_view> kPreferencesIcons = {"OK", "Cancel", "Mail", "Help"};
+const std::vector<std::string_view> kMailPreferenceTexts = {"Close mail after it has been sent",
+                                                            "Confirm mail after it has been sent",
+                                                            "Retain all mail I send",
+                                                            "Retain all mail I read",
+                                                            "Use white mail headers",
+                                                            "Perform spell check before sending"};
 
-using MailPreferences = std::array<bool, StandinAccounts::kMailPreferenceBoxes>;
+constexpr std::uint32_t kPreferencesCommand = 703;
+constexpr std::uint32_t kProfileCommand = 1003;
 
-// A check box of the mail preferences that BM_SETCHECK sets.
-host::MessageHandler CheckBox(std::shared_ptr<MailPreferences> boxes, std::size_t index) {
-  return [boxes, index](host::SubstituteDesktop& desktop, WindowHandle self,
-                        const host::Message& message) -> std::intptr_t {
-    if (message.message == BM_SETCHECK) {
-      (*boxes)[index] = message.wParam != 0;
-      return 0;
-    }
-    return desktop.DefaultHandling(self, message);
-  };
+// Down three times from no highlight picks the third entry; up twice the one before the
+// last.
+const std::vector<MenuEntry>& SettingsMenu() {
+  static const std::vector<MenuEntry> menu = {{"Set Up && Sign On", 701, {}},
+                                              {"My AOL", 702, {}},
+                                              {"Preferences", kPreferencesCommand, {}},
+                                              {"Screen Names", 704, {}}};
+  return menu;
+}
+
+const std::vector<MenuEntry>& PeopleMenu() {
+  static const std::vector<MenuEntry> menu = {{"Buddy List", 1001, {}},
+                                              {"Locate a Member Online", 1002, {}},
+                                              {"Get a Member's Profile", kProfileCommand, {}},
+                                              {"Member Directory", 1004, {}}};
+  return menu;
+}
+
+// Whether the message completes a click (a press, then a release) on a toolbar icon.
+bool Clicked(bool& pressed, const HostMessage& message) {
+  if (message.message == WM_LBUTTONDOWN)
+    pressed = true;
+  if (message.message != WM_LBUTTONUP || !pressed)
+    return false;
+  pressed = false;
+  return true;
 }
 
 }  // namespace
 
-StandinAccounts::StandinAccounts(host::SubstituteDesktop& desktop, WindowHandle frame,
-                                 WindowHandle mdi)
-    : desktop_(desktop), mdi_(mdi) {
-  // Down three times from no highlight picks the third entry; up twice the one before
-  // the last.
-  desktop_.SetHandler(ToolbarIcon(desktop_, frame, kSettingsToolbarIcon), Button([this] {
-                        ShowPopupMenu(desktop_, {{"Set Up & Sign On", [] {}},
-                                                 {"My AOL", [] {}},
-                                                 {"Preferences", [this] { OpenPreferences(); }},
-                                                 {"Screen Names", [] {}}});
-                      }));
-  desktop_.SetHandler(ToolbarIcon(desktop_, frame, kPeopleToolbarIcon), Button([this] {
-                        ShowPopupMenu(desktop_,
-                                      {{"Buddy List", [] {}},
-                                       {"Locate a Member Online", [] {}},
-                                       {"Get a Member's Profile", [this] { OpenProfileRequest(); }},
-                                       {"Member Directory", [] {}}});
-                      }));
+void StandinAccounts::OnSettingsIcon(WindowHandle icon, const HostMessage& message) {
+  if (!Clicked(settingsPressed_, message))
+    return;
+  windows_.ShowPopupMenu(icon, SettingsMenu(), [this](std::uint32_t command) {
+    if (command == kPreferencesCommand)
+      OpenPreferences();
+  });
+}
+
+void StandinAccounts::OnPeopleIcon(WindowHandle icon, const HostMessage& message) {
+  if (!Clicked(peoplePressed_, message))
+    return;
+  windows_.ShowPopupMenu(icon, PeopleMenu(), [this](std::uint32_t command) {
+    if (command == kProfileCommand)
+      OpenProfileRequest();
+  });
 }
 
 void StandinAccounts::OnKeyword(const std::string& keywordBytes) {
   if (keywordBytes == kParentalControlsKeyword)
-    desktop_.Schedule(kOpenSeconds, [this] { OpenParentalControls(); });
+    windows_.Later(kOpenSeconds, [this] { OpenParentalControls(); });
 }
 
 void StandinAccounts::OpenParentalControls() {
   const WindowHandle window =
-      desktop_.AddWindow(mdi_, cls::kChild, "Parental Controls", Closable());
-  desktop_.AddWindow(window, cls::kStatic, "Parental Controls");
+      windows_.Create(mdi_, cls::kChild, host::host_caption::kParentalControls, OnClose(windows_));
+  windows_.Create(window, cls::kStatic, "Parental Controls");
   auto clicks = std::make_shared<int>(0);
-  desktop_.AddWindow(window, cls::kIcon, "", Button([this, clicks] {
-                       if (++*clicks > parentalClicksIgnored)
-                         ShowParentalDialog();
-                     }));
+  windows_.Create(window, cls::kIcon, "Parental Controls", OnClick([this, clicks] {
+                    if (++*clicks > parentalClicksIgnored)
+                      ShowParentalDialog();
+                  }));
 }
 
 void StandinAccounts::ShowParentalDialog() {
-  if (ChildWithCaption(desktop_, host::kNoWindow, host::host_class::kModal, ""))
+  if (windows_.Exists(parentalDialog_))
     return;
-  const WindowHandle modal =
-      desktop_.AddWindow(host::kNoWindow, host::host_class::kModal, "", Closable());
-  desktop_.AddWindow(modal, cls::kStatic,
-                     mayControlParentally ? kMayControlText : kMayNotControlText);
+  parentalDialog_ = windows_.Create(host::kNoWindow, cls::kModal, "", OnClose(windows_));
+  windows_.Create(parentalDialog_, cls::kStatic,
+                  mayControlParentally ? kMayControlText : kMayNotControlText);
 }
 
 void StandinAccounts::AddProfile(const std::string& screenName, const std::string& profile) {
@@ -84,64 +103,75 @@ void StandinAccounts::AddProfile(const std::string& screenName, const std::strin
 }
 
 void StandinAccounts::OpenProfileRequest() {
-  desktop_.Schedule(kOpenSeconds, [this] {
+  windows_.Later(kOpenSeconds, [this] {
     const WindowHandle window =
-        desktop_.AddWindow(mdi_, cls::kChild, "Get a Member's Profile", Closable());
-    const WindowHandle edit = desktop_.AddWindow(window, host::host_class::kAolEdit, "");
-    desktop_.AddWindow(window, cls::kIcon, "",
-                       Button([this, edit] { AnswerProfileRequest(edit); }));
+        windows_.Create(mdi_, cls::kChild, host::host_caption::kProfileRequest, OnClose(windows_));
+    const WindowHandle edit = windows_.Create(window, cls::kAolEdit, "");
+    windows_.Create(window, cls::kIcon, "OK",
+                    OnClick([this, edit] { AnswerProfileRequest(edit); }));
   });
 }
 
 void StandinAccounts::AnswerProfileRequest(WindowHandle edit) {
-  const std::string name = desktop_.Caption(edit);
+  const std::string name = host::FromHostBytes(windows_.TextBytes(edit));
   profileRequests_.push_back(name);
+  if (onEvent)
+    onEvent("PROFILE " + name);
   const auto profile = profiles_.find(name);
-  desktop_.Schedule(kOpenSeconds, [this, profile] {
+  windows_.Later(kOpenSeconds, [this, profile] {
     if (profile == profiles_.end()) {
-      SubstituteHostWindows(desktop_).ShowMessageBox(
-          host::kNoWindow, "That member has not created a profile.", [] {});
+      windows_.ShowMessageBox(host::kNoWindow, "That member has not created a profile.", [] {});
       return;
     }
-    const WindowHandle window = desktop_.AddWindow(mdi_, cls::kChild, "Member Profile", Closable());
-    desktop_.AddWindow(window, host::host_class::kView, profile->second);
+    const WindowHandle window =
+        windows_.Create(mdi_, cls::kChild, host::host_caption::kProfile, OnClose(windows_));
+    windows_.Create(window, cls::kView, profile->second);
   });
 }
 
 void StandinAccounts::OpenPreferences() {
-  desktop_.Schedule(kOpenSeconds, [this] {
-    const WindowHandle window = desktop_.AddWindow(mdi_, cls::kChild, "Preferences", Closable());
+  windows_.Later(kOpenSeconds, [this] {
+    const WindowHandle window =
+        windows_.Create(mdi_, cls::kChild, host::host_caption::kPreferences, OnClose(windows_));
     for (const char* topic : {"General", "Mail", "Font", "Marketing"}) {
-      desktop_.AddWindow(window, cls::kStatic, topic);
+      windows_.Create(window, cls::kStatic, topic);
     }
     auto clicks = std::make_shared<int>(0);
-    for (int i = 1; i <= kPreferencesIcons; ++i) {
-      if (i != kMailPreferencesIcon) {
-        desktop_.AddWindow(window, cls::kIcon, "");
-        continue;
+    for (int i = 1; i <= static_cast<int>(kPreferencesIcons.size()); ++i) {
+      Reaction reaction;
+      if (i == kMailPreferencesIcon) {
+        reaction = OnClick([this, clicks] {
+          if (++*clicks > preferencesClicksIgnored)
+            ShowMailPreferences();
+        });
       }
-      desktop_.AddWindow(window, cls::kIcon, "", Button([this, clicks] {
-                           if (++*clicks > preferencesClicksIgnored)
-                             ShowMailPreferences();
-                         }));
+      windows_.Create(window, cls::kIcon, kPreferencesIcons[static_cast<std::size_t>(i - 1)],
+                      reaction);
     }
   });
 }
 
 void StandinAccounts::ShowMailPreferences() {
-  if (ChildWithCaption(desktop_, host::kNoWindow, host::host_class::kModal, "Mail Preferences"))
+  if (windows_.Exists(mailPreferencesDialog_))
     return;
-  const WindowHandle modal =
-      desktop_.AddWindow(host::kNoWindow, host::host_class::kModal, "Mail Preferences", Closable());
+  const WindowHandle modal = windows_.Create(
+      host::kNoWindow, cls::kModal, host::host_caption::kMailPreferences, OnClose(windows_));
+  mailPreferencesDialog_ = modal;
   // The dialog edits a copy; its OK button saves it.
-  auto boxes = std::make_shared<MailPreferences>(mailPreferences);
+  auto boxes = std::make_shared<std::array<bool, kMailPreferenceBoxes>>(mailPreferences);
   for (std::size_t i = 0; i < boxes->size(); ++i) {
-    desktop_.AddWindow(modal, host::host_class::kCheckBox, "", CheckBox(boxes, i));
+    windows_.CreateCheckBox(modal, cls::kCheckBox, kMailPreferenceTexts[i], (*boxes)[i],
+                            [boxes, i](bool checked) { (*boxes)[i] = checked; });
   }
-  desktop_.AddWindow(modal, cls::kIcon, "OK", Button([this, modal, boxes] {
-                       mailPreferences = *boxes;
-                       desktop_.RemoveWindow(modal);
-                     }));
+  windows_.Create(modal, cls::kIcon, "OK", OnClick([this, modal, boxes] {
+                    mailPreferences = *boxes;
+                    if (onEvent) {
+                      std::string states;
+                      for (bool box : mailPreferences) states += box ? " 1" : " 0";
+                      onEvent("PREFERENCES" + states);
+                    }
+                    windows_.Destroy(modal);
+                  }));
 }
 
 }  // namespace velto::standin

@@ -97,6 +97,8 @@ ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& argume
       settings.controlPath = *control;
     } else if (argument == "--echo") {
       settings.echo = true;
+    } else if (argument == "--sample-mail") {
+      settings.sampleMail = true;
     } else {
       parsed.error = "unknown argument: " + argument;
       return parsed;

@@ -18,6 +18,8 @@ struct StandinSettings {
   std::vector<std::string> people;
   // A file the program watches for misbehaviour orders, one a line; empty: none.
   std::string controlPath;
+  // The mailbox and filed mail open with sample mail at start.
+  bool sampleMail = false;
 };
 
 struct ParsedCommandLine {
@@ -29,9 +31,9 @@ inline constexpr const char* kStandinUsage =
     "usage: standin-host [--im=close|box|never|silent] [--name=<screen name>]\n"
     "                    [--room=<room name>] [--people=<name>,<name>...]\n"
     "                    [--log=<path>] [--echo]\n"
-    "                    [--misbehave=<order>] [--control=<path>]\n"
+    "                    [--misbehave=<order>] [--control=<path>] [--sample-mail]\n"
     "orders: hang:<seconds> slow:<milliseconds> close-room close-im never-open-im\n"
-    "        quit behave\n";
+    "        quit behave; in the control file also sample-mail mail-error\n";
 
 // One misbehaviour order, as the command line and the control file give it.
 std::optional<MisbehaviourOrder> ParseMisbehaviour(std::string_view order);

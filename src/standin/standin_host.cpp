@@ -35,11 +35,20 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
                Record(Received::Kind::kMenuCommand, host::ToHostBytes(entry));
              }),
       people_(windows_, options_.screenName),
-      conversations_(windows_, options_.screenName, [this](std::string bytes, std::string to) {
-        Record(Received::Kind::kInstantMessage, std::move(bytes), std::move(to));
-      }) {
+      conversations_(windows_, options_.screenName,
+                     [this](std::string bytes, std::string to) {
+                       Record(Received::Kind::kInstantMessage, std::move(bytes), std::move(to));
+                     }),
+      mail_(windows_),
+      accounts_(windows_) {
+  mail_.onEvent = [this](const std::string& event) {
+    Record(Received::Kind::kMail, host::ToHostBytes(event));
+  };
+  accounts_.onEvent = [this](const std::string& event) {
+    Record(Received::Kind::kAccount, host::ToHostBytes(event));
+  };
   frame_ =
-      windows_.Create(host::kNoWindow, cls::kFrame, "America Online",
+      windows_.Create(host::kNoWindow, cls::kFrame, host::host_caption::kFrame,
                       [this](WindowHandle, const HostMessage& m) { menus_.OnFrameMessage(m); });
   menus_.AttachMenuBar(frame_);
   const WindowHandle toolbar = windows_.Create(frame_, cls::kToolbar, "");
@@ -48,11 +57,44 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
   keywordBox_ =
       windows_.Create(combo, cls::kEdit, "",
                       [this](WindowHandle self, const HostMessage& m) { OnKeywordBox(self, m); });
-  menus_.AddToolbarIcons(inner);
+  AddToolbarIcons(inner);
   mdi_ = windows_.Create(frame_, cls::kMdiClient, "");
+  mail_.SetMdiClient(mdi_);
+  accounts_.SetMdiClient(mdi_);
   welcome_ = windows_.Create(mdi_, cls::kChild, "Welcome, " + options_.screenName + "!");
   chatRoom_ = OpenChatRoom(options_.roomName);
   Misbehave(options_.misbehaviour);
+}
+
+void StandinHost::AddToolbarIcons(WindowHandle innerToolbar) {
+  // What a person sees on them; nothing searches by it.
+  static const char* const kCaptions[kToolbarIcons] = {"Read",  "Write", "Mail", "Print", "Files",
+                                                       "Setup", "Chan",  "Shop", "Web",   "People"};
+  for (int i = 1; i <= kToolbarIcons; ++i) {
+    Reaction reaction;
+    if (i == kWriteMailToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        mail_.OnWriteMailIcon(self, m);
+      };
+    if (i == kMailMenuToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        menus_.OnToolbarMenuIcon(self, m);
+      };
+    if (i == kSettingsToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        accounts_.OnSettingsIcon(self, m);
+      };
+    if (i == kPeopleToolbarIcon)
+      reaction = [this](WindowHandle self, const HostMessage& m) {
+        accounts_.OnPeopleIcon(self, m);
+      };
+    windows_.Create(innerToolbar, cls::kIcon, kCaptions[i - 1], reaction);
+  }
+}
+
+void StandinHost::OpenSampleMail() {
+  mail_.OpenSampleMail();
+  accounts_.AddProfile("José", "Hobbies: café, chess\r\nLocation: Köln");
 }
 
 void StandinHost::Misbehave(MisbehaviourOrder order) {
@@ -122,6 +164,7 @@ void StandinHost::OnKeywordBox(WindowHandle box, const HostMessage& message) {
   const std::string keyword = Trimmed(windows_.TextBytes(box));
   Record(Received::Kind::kKeyword, keyword);
   ActOnKeyword(keyword);
+  accounts_.OnKeyword(keyword);
 }
 
 void StandinHost::ActOnKeyword(const std::string& keywordBytes) {
@@ -144,7 +187,7 @@ void StandinHost::EnterRoom(const std::string& name) {
 }
 
 void StandinHost::OpenInstantMessageWindow(const std::string& recipient) {
-  const WindowHandle im = windows_.Create(mdi_, cls::kChild, "Send Instant Message",
+  const WindowHandle im = windows_.Create(mdi_, cls::kChild, host::host_caption::kInstantMessage,
                                           [this](WindowHandle self, const HostMessage& m) {
                                             if (m.message == WM_CLOSE)
                                               windows_.Destroy(self);

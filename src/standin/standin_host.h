@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "standin/host_windows.h"
+#include "standin/standin_accounts.h"
 #include "standin/standin_conversations.h"
+#include "standin/standin_mail.h"
 #include "standin/standin_menus.h"
 #include "standin/standin_people.h"
 
@@ -44,11 +46,12 @@ struct StandinOptions {
 
 // Something the host received, as the host received it (8-bit bytes).
 struct Received {
-  enum class Kind { kChatLine, kKeyword, kInstantMessage, kMenuCommand };
+  enum class Kind { kChatLine, kKeyword, kInstantMessage, kMenuCommand, kMail, kAccount };
   double time = 0;
   Kind kind = Kind::kChatLine;
-  std::string bytes;      // the chat line, the keyword, the instant message's text, or
-                          // the text of the menu entry run
+  std::string bytes;      // the chat line, the keyword, the instant message's text, the
+                          // text of the menu entry run, or what a mail or account
+                          // window did (StandinMail::onEvent, StandinAccounts::onEvent)
   std::string recipient;  // instant messages only (UTF-8)
 };
 
@@ -62,6 +65,12 @@ class StandinHost {
   static constexpr int kInstantMessageIcons = 10;
   static constexpr int kSendButtonIcon = 9;  // 1-based, in child order
   static constexpr int kAvailabilityIcon = 10;
+  // The icons of the inner toolbar, from 1 in child order, and those that do something.
+  static constexpr int kToolbarIcons = 10;
+  static constexpr int kWriteMailToolbarIcon = StandinMail::kWriteMailToolbarIcon;
+  static constexpr int kMailMenuToolbarIcon = 3;
+  static constexpr int kSettingsToolbarIcon = StandinAccounts::kSettingsToolbarIcon;
+  static constexpr int kPeopleToolbarIcon = StandinAccounts::kPeopleToolbarIcon;
 
   StandinHost(HostWindows& windows, StandinOptions options);
 
@@ -90,12 +99,22 @@ class StandinHost {
   // An instant message reaches the user: it shows in the sender's conversation window.
   WindowHandle ReceiveInstantMessage(const std::string& from, const std::string& message);
 
+  // Sample mail in the mailbox and the filed mail, and a member with a profile, for
+  // trying the mail and account routines by hand (StandinMail::OpenSampleMail).
+  void OpenSampleMail();
+
+  // The mailbox, filed mail, mail windows and their error window.
+  StandinMail& mail() { return mail_; }
+  // Parental controls, member profiles and mail preferences.
+  StandinAccounts& accounts() { return accounts_; }
+
  private:
   void OnKeywordBox(WindowHandle box, const HostMessage& message);
   void OnChatInput(WindowHandle input, const HostMessage& message);
   // The "when used" misbehaviours: the window closes as the first text reaches it.
   bool CloseWhenUsed(WindowHandle window, bool& armed, const HostMessage& message);
   void ActOnKeyword(const std::string& keywordBytes);
+  void AddToolbarIcons(WindowHandle innerToolbar);
   void EnterRoom(const std::string& name);
   void OpenInstantMessageWindow(const std::string& recipient);
   void OnSendButton(WindowHandle im, WindowHandle text, const std::string& recipient,
@@ -113,6 +132,8 @@ class StandinHost {
   StandinMenus menus_;
   StandinPeople people_;
   StandinConversations conversations_;
+  StandinMail mail_;
+  StandinAccounts accounts_;
 };
 
 }  // namespace velto::standin

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "host/host_text.h"
+#include "host/messages.h"
 #include "host/window_search.h"
 #include "standin/standin_controls.h"
 
@@ -11,18 +13,17 @@ namespace {
 
 namespace cls = host::host_class;
 
-constexpr std::string_view kWriteMailCaption = "Write Mail";
-constexpr int kMailboxIcons = 8;
-constexpr int kFiledMailIcons = 5;
-constexpr int kReadMailIcons = 8;
 constexpr std::string_view kRefusedAlways = "*";
 constexpr std::string_view kErrorHeading =
     "Your mail could not be sent.\r\nThese recipients were not accepted:";
 
-// The children of a compose window that the host reads when it sends.
-struct ComposeParts {
-  WindowHandle recipients, subject, message;
-};
+// What a person sees on the icons; nothing searches by it. Their count is the host's.
+const std::vector<std::string_view> kMailboxIcons = {"Read",   "Reply", "Forward", "Keep As New",
+                                                     "Status", "Save",  "Delete",  "Help"};
+const std::vector<std::string_view> kFiledMailIcons = {"Read", "Forward", "Save", "Delete", "Help"};
+const std::vector<std::string_view> kReadMailIcons = {"Reply", "Reply All", "Save",    "Print",
+                                                      "Prev",  "Next",      "Forward", "Help"};
+const std::vector<std::string_view> kMailboxPages = {"New Mail", "Old Mail", "Sent Mail"};
 
 std::string Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -61,71 +62,112 @@ std::string ThirdField(const std::string& entry) {
   return second == std::string::npos ? std::string() : entry.substr(second + 1);
 }
 
-void AddIcons(host::SubstituteDesktop& desktop, WindowHandle parent, int count, int active,
-              std::function<void()> clicked) {
-  for (int i = 1; i <= count; ++i) {
-    desktop.AddWindow(parent, cls::kIcon, "",
-                      i == active ? Button(clicked) : host::MessageHandler());
-  }
+std::string IconCaption(const std::vector<std::string_view>& captions, int i) {
+  return static_cast<std::size_t>(i) <= captions.size() ? std::string(captions[i - 1])
+                                                        : std::string();
 }
 
 }  // namespace
 
-StandinMail::StandinMail(host::SubstituteDesktop& desktop, WindowHandle frame, WindowHandle mdi)
-    : desktop_(desktop), mdi_(mdi) {
-  desktop_.SetHandler(ToolbarIcon(desktop_, frame, kWriteMailToolbarIcon), Button([this] {
-                        if (!opensWriteWindow)
-                          return;
-                        desktop_.Schedule(kOpenSeconds, [this] {
-                          OpenComposeWindow(std::string(kWriteMailCaption), "", kWriteSendIcon,
-                                            true);
-                        });
-                      }));
+void StandinMail::OnWriteMailIcon(WindowHandle /*icon*/, const HostMessage& message) {
+  // A click is a press, then a release on the same icon.
+  if (message.message == WM_LBUTTONDOWN)
+    writeIconPressed_ = true;
+  if (message.message != WM_LBUTTONUP || !writeIconPressed_)
+    return;
+  writeIconPressed_ = false;
+  if (!opensWriteWindow)
+    return;
+  windows_.Later(kOpenSeconds, [this] {
+    OpenComposeWindow(std::string(host::host_caption::kWriteMail), "", kWriteSendIcon, true);
+  });
 }
 
 void StandinMail::AddMember(const std::string& screenName) {
   members_.insert(NormalName(screenName));
 }
 
+std::string StandinMail::TextOf(WindowHandle window) const {
+  return host::FromHostBytes(windows_.TextBytes(window));
+}
+
 WindowHandle StandinMail::OpenMailbox(std::array<std::vector<std::string>, kMailboxTabs> tabs) {
-  const WindowHandle mailbox = desktop_.AddWindow(mdi_, cls::kChild, "Online Mailbox", Closable());
-  const WindowHandle tabControl = desktop_.AddWindow(mailbox, host::host_class::kTabControl, "");
+  if (windows_.Exists(mailbox_)) {
+    for (int tab = 0; tab < kMailboxTabs; ++tab)
+      tabs_[static_cast<std::size_t>(tab)]->SetEntries(std::move(tabs[tab]));
+    return mailbox_;
+  }
+  mailbox_ = windows_.Create(mdi_, cls::kChild, "Online Mailbox", OnClose(windows_));
+  const WindowHandle tabControl = windows_.Create(mailbox_, cls::kTabControl, "");
   for (int tab = 0; tab < kMailboxTabs; ++tab) {
-    const WindowHandle page = desktop_.AddWindow(tabControl, host::host_class::kTabPage, "");
-    auto list = std::make_unique<StandinMailList>(desktop_, page, std::move(tabs[tab]));
+    const WindowHandle page =
+        windows_.Create(tabControl, cls::kTabPage, kMailboxPages[static_cast<std::size_t>(tab)]);
+    auto list = std::make_unique<StandinMailList>(windows_, page, std::move(tabs[tab]));
     list->onOpen = [this, l = list.get()](int index) { OpenEntry(*l, index); };
     tabs_[static_cast<std::size_t>(tab)] = std::move(list);
   }
-  AddIcons(desktop_, mailbox, kMailboxIcons, kMailboxDeleteIcon,
-           [this] { desktop_.Schedule(0, [this] { MailboxTab(1).RemoveSelected(); }); });
-  return mailbox;
+  for (int i = 1; i <= static_cast<int>(kMailboxIcons.size()); ++i) {
+    Reaction reaction;
+    if (i == kMailboxDeleteIcon)
+      reaction = OnClick([this] { Delete(MailboxTab(1)); });
+    windows_.Create(mailbox_, cls::kIcon, IconCaption(kMailboxIcons, i), reaction);
+  }
+  return mailbox_;
 }
 
 WindowHandle StandinMail::OpenFiledMail(std::vector<std::string> entries) {
-  const WindowHandle window =
-      desktop_.AddWindow(mdi_, cls::kChild, "Incoming/Saved Mail", Closable());
-  filed_ = std::make_unique<StandinMailList>(desktop_, window, std::move(entries));
+  if (windows_.Exists(filedWindow_)) {
+    filed_->SetEntries(std::move(entries));
+    return filedWindow_;
+  }
+  filedWindow_ =
+      windows_.Create(mdi_, cls::kChild, host::host_caption::kFiledMail, OnClose(windows_));
+  filed_ = std::make_unique<StandinMailList>(windows_, filedWindow_, std::move(entries));
   filed_->onOpen = [this](int index) { OpenEntry(*filed_, index); };
-  AddIcons(desktop_, window, kFiledMailIcons, kFiledMailDeleteIcon,
-           [this] { desktop_.Schedule(0, [this] { filed_->RemoveSelected(); }); });
-  return window;
+  for (int i = 1; i <= static_cast<int>(kFiledMailIcons.size()); ++i) {
+    Reaction reaction;
+    if (i == kFiledMailDeleteIcon)
+      reaction = OnClick([this] { Delete(*filed_); });
+    windows_.Create(filedWindow_, cls::kIcon, IconCaption(kFiledMailIcons, i), reaction);
+  }
+  return filedWindow_;
+}
+
+void StandinMail::Tell(const std::string& event) {
+  if (onEvent)
+    onEvent(event);
+}
+
+void StandinMail::Delete(StandinMailList& list) {
+  const int selected = windows_.SelectedListItem(list.window());
+  if (selected < 0 || selected >= static_cast<int>(list.Entries().size()))
+    return;
+  Tell("DELETE " + list.Entries()[static_cast<std::size_t>(selected)]);
+  list.RemoveSelected();
 }
 
 void StandinMail::OpenEntry(const StandinMailList& list, int index) {
   const std::string subject = ThirdField(list.Entries().at(static_cast<std::size_t>(index)));
   opened_.push_back(subject);
-  desktop_.Schedule(kOpenSeconds, [this, subject] { OpenReadMail(subject); });
+  Tell("OPEN " + subject);
+  windows_.Later(kOpenSeconds, [this, subject] { OpenReadMail(subject); });
 }
 
 WindowHandle StandinMail::OpenReadMail(const std::string& subject) {
-  const WindowHandle read = desktop_.AddWindow(mdi_, cls::kChild, subject, Closable());
-  desktop_.AddWindow(read, cls::kRichText, "From: a member");
-  desktop_.AddWindow(read, cls::kRichText, "The mail's text.");
-  desktop_.AddWindow(read, cls::kComboBox, "");
-  desktop_.AddWindow(read, host::host_class::kReadMailFontCombo, "");
-  AddIcons(desktop_, read, kReadMailIcons, kReadMailForwardIcon, [this, subject] {
-    desktop_.Schedule(kOpenSeconds, [this, subject] { OpenForwardWindow(subject); });
-  });
+  const WindowHandle read = windows_.Create(mdi_, cls::kChild, subject, OnClose(windows_));
+  windows_.Create(read, cls::kRichText, "From: a member");
+  windows_.Create(read, cls::kRichText, "The mail's text.");
+  windows_.Create(read, cls::kComboBox, "");
+  windows_.Create(read, cls::kReadMailFontCombo, "");
+  for (int i = 1; i <= static_cast<int>(kReadMailIcons.size()); ++i) {
+    Reaction reaction;
+    if (i == kReadMailForwardIcon) {
+      reaction = OnClick([this, subject] {
+        windows_.Later(kOpenSeconds, [this, subject] { OpenForwardWindow(subject); });
+      });
+    }
+    windows_.Create(read, cls::kIcon, IconCaption(kReadMailIcons, i), reaction);
+  }
   return read;
 }
 
@@ -136,62 +178,79 @@ WindowHandle StandinMail::OpenForwardWindow(const std::string& subject) {
 
 WindowHandle StandinMail::OpenComposeWindow(const std::string& caption, const std::string& subject,
                                             int sendIcon, bool asksToSave) {
-  const WindowHandle compose = desktop_.AddWindow(
-      mdi_, cls::kChild, caption,
-      Closable([this, asksToSave](WindowHandle self) { OnCloseCompose(self, asksToSave); }));
-  desktop_.AddWindow(compose, host::host_class::kAolEdit, "");  // recipients
-  desktop_.AddWindow(compose, host::host_class::kAolEdit, "");  // copies
-  desktop_.AddWindow(compose, host::host_class::kAolEdit, subject);
-  desktop_.AddWindow(compose, cls::kRichText, "");
-  desktop_.AddWindow(compose, cls::kComboBox, "");
-  desktop_.AddWindow(compose, host::host_class::kFontCombo, "");
-  desktop_.AddWindow(compose, cls::kStatic, "Send Now");
+  const WindowHandle compose =
+      windows_.Create(mdi_, cls::kChild, caption,
+                      OnClose(windows_, [this](WindowHandle self) { OnCloseCompose(self); }));
+  ComposeParts parts;
+  parts.asksToSave = asksToSave;
+  parts.recipients = windows_.Create(compose, cls::kAolEdit, "");
+  windows_.Create(compose, cls::kAolEdit, "");  // copies
+  parts.subject = windows_.Create(compose, cls::kAolEdit, subject);
+  parts.message = windows_.Create(compose, cls::kRichText, "");
+  composing_[compose] = parts;
+  windows_.Create(compose, cls::kComboBox, "");
+  windows_.Create(compose, cls::kFontCombo, "");
+  windows_.Create(compose, cls::kStatic, host::host_caption::kSendNow);
   auto clicks = std::make_shared<int>(0);
-  AddIcons(desktop_, compose, kComposeIcons, sendIcon, [this, compose, clicks] {
-    if (++*clicks < sendClicksNeeded)
-      return;
-    *clicks = 0;
-    OnSend(compose);
-  });
+  for (int i = 1; i <= kComposeIcons; ++i) {
+    Reaction reaction;
+    if (i == sendIcon) {
+      reaction = OnClick([this, compose, clicks] {
+        if (++*clicks < sendClicksNeeded)
+          return;
+        *clicks = 0;
+        OnSend(compose);
+      });
+    }
+    windows_.Create(compose, cls::kIcon, i == sendIcon ? "Send" : "", reaction);
+  }
   return compose;
 }
 
-namespace {
-
-ComposeParts PartsOf(host::SubstituteDesktop& desktop, WindowHandle compose) {
-  const std::vector<WindowHandle> children = desktop.ChildrenOf(compose);
-  return ComposeParts{children.at(0), children.at(2), children.at(3)};
-}
-
-}  // namespace
-
 void StandinMail::OnSend(WindowHandle compose) {
-  const ComposeParts parts = PartsOf(desktop_, compose);
-  const std::string recipients = desktop_.Caption(parts.recipients);
+  const auto found = composing_.find(compose);
+  if (found == composing_.end() || !windows_.Exists(compose))
+    return;
+  const ComposeParts& parts = found->second;
+  const std::string recipients = TextOf(parts.recipients);
   const std::vector<std::string> refused = RefusedNames(recipients);
   if (!refused.empty()) {
-    if (!ChildWithCaption(desktop_, mdi_, cls::kChild, "Error"))
+    if (!windows_.Exists(error_))
       ShowMailError(refused);
+    std::string names;
+    for (const std::string& name : refused) names += (names.empty() ? "" : ", ") + name;
+    Tell("REFUSED " + names);
     return;
   }
-  sent_.push_back(
-      SentMail{recipients, desktop_.Caption(parts.subject), desktop_.Caption(parts.message)});
-  desktop_.Schedule(kSendSeconds, [this, compose] { desktop_.RemoveWindow(compose); });
+  sent_.push_back(SentMail{recipients, TextOf(parts.subject), TextOf(parts.message)});
+  Tell("SENT " + recipients + " | " + sent_.back().subject + " | " + sent_.back().message);
+  windows_.Later(kSendSeconds, [this, compose] {
+    composing_.erase(compose);
+    windows_.Destroy(compose);
+  });
 }
 
-void StandinMail::OnCloseCompose(WindowHandle compose, bool asksToSave) {
-  const ComposeParts parts = PartsOf(desktop_, compose);
-  const bool written = !desktop_.CaptionBytes(parts.recipients).empty() ||
-                       !desktop_.CaptionBytes(parts.subject).empty() ||
-                       !desktop_.CaptionBytes(parts.message).empty();
-  if (!asksToSave || !written) {
-    desktop_.RemoveWindow(compose);
+void StandinMail::OnCloseCompose(WindowHandle compose) {
+  const auto found = composing_.find(compose);
+  const bool written =
+      found != composing_.end() && (!windows_.TextBytes(found->second.recipients).empty() ||
+                                    !windows_.TextBytes(found->second.subject).empty() ||
+                                    !windows_.TextBytes(found->second.message).empty());
+  if (found == composing_.end() || !found->second.asksToSave || !written) {
+    composing_.erase(compose);
+    windows_.Destroy(compose);
     return;
   }
   // One question at a time, however often the window is asked to close.
-  if (ChildWithCaption(desktop_, host::kNoWindow, cls::kDialog, "America Online"))
+  if (asking_)
     return;
-  ShowSaveQuestion(desktop_, [this, compose](bool) { desktop_.RemoveWindow(compose); });
+  asking_ = true;
+  windows_.ShowQuestion(compose, "Do you want to save this mail before closing it?",
+                        [this, compose](bool) {
+                          asking_ = false;
+                          composing_.erase(compose);
+                          windows_.Destroy(compose);
+                        });
 }
 
 std::vector<std::string> StandinMail::RefusedNames(const std::string& recipients) const {
@@ -209,9 +268,28 @@ WindowHandle StandinMail::ShowMailError(const std::vector<std::string>& refusedN
     text += "\r\n" + name + " - " +
             (name == kRefusedAlways ? "Not a valid address" : "Not a known member");
   }
-  const WindowHandle error = desktop_.AddWindow(mdi_, cls::kChild, "Error", Closable());
-  desktop_.AddWindow(error, host::host_class::kView, text);
-  return error;
+  error_ = windows_.Create(mdi_, cls::kChild, host::host_caption::kMailError, OnClose(windows_));
+  windows_.Create(error_, cls::kView, text);
+  return error_;
+}
+
+void StandinMail::OpenSampleMail() {
+  AddMember("José");
+  AddMember("Amy");
+  // The mailbox last, on top.
+  OpenFiledMail({"01/20/99\tAmy\tRecipes", "01/20/99\tAmy\tRecipes", "01/22/99\tJosé\tAñejo"});
+  OpenMailbox({{
+      {"03/01/99\tJosé\tGrüße aus Köln", "03/02/99\tAmy\tLunch?", "03/02/99\tAmy\tLunch?",
+       "03/03/99\tjosé\tCafé at 5 — ok?", "03/04/99\tAmy\tLunch?", "03/05/99\tBob\tRe: Lunch?"},
+      {"02/11/99\tAmy\tPhotos", "02/12/99\tJosé\tNaïve question"},
+      {"03/06/99\tJosé\tRe: Grüße aus Köln"},
+  }});
+  Tell("SAMPLE");
+}
+
+void StandinMail::ShowSampleMailError() {
+  if (!windows_.Exists(error_))
+    ShowMailError({"Jürgen", "No Body"});
 }
 
 }  // namespace velto::standin

@@ -71,23 +71,15 @@ void StandinMenus::AttachMenuBar(WindowHandle frame) {
   windows_.SetMenuBar(frame, MenuBar());
 }
 
-void StandinMenus::AddToolbarIcons(WindowHandle innerToolbar) {
-  for (int i = 1; i <= kToolbarIcons; ++i) {
-    Reaction reaction;
-    if (i == kPopupMenuIcon) {
-      reaction = [this](WindowHandle icon, const HostMessage& message) {
-        if (message.message != WM_LBUTTONUP)
-          return;
-        windows_.Later(kPopupMenuOpenSeconds, [this, icon] {
-          windows_.ShowPopupMenu(icon, ToolbarMenu(), [this](std::uint32_t command) {
-            if (const MenuEntry* entry = FindCommand(ToolbarMenu(), command))
-              ran_(entry->textUtf8);
-          });
-        });
-      };
-    }
-    windows_.Create(innerToolbar, host::host_class::kIcon, "", reaction);
-  }
+void StandinMenus::OnToolbarMenuIcon(WindowHandle icon, const HostMessage& message) {
+  if (message.message != WM_LBUTTONUP)
+    return;
+  windows_.Later(kPopupMenuOpenSeconds, [this, icon] {
+    windows_.ShowPopupMenu(icon, ToolbarMenu(), [this](std::uint32_t command) {
+      if (const MenuEntry* entry = FindCommand(ToolbarMenu(), command))
+        ran_(entry->textUtf8);
+    });
+  });
 }
 
 void StandinMenus::OnFrameMessage(const HostMessage& message) {

@@ -8,14 +8,12 @@
 
 namespace velto::standin {
 
-// The host frame's menu bar and the popup menu of the toolbar's third icon. A command
+// The host frame's menu bar and the popup menu of the toolbar's mail icon. A command
 // run from either is heard by `ran` with the entry's text.
 class StandinMenus {
  public:
   // The delay with which the popup menu opens after the icon's click.
   static constexpr double kPopupMenuOpenSeconds = 0.1;
-  static constexpr int kToolbarIcons = 4;
-  static constexpr int kPopupMenuIcon = 3;
 
   StandinMenus(HostWindows& windows, std::function<void(const std::string& entryUtf8)> ran);
 
@@ -23,7 +21,8 @@ class StandinMenus {
   static const std::vector<MenuEntry>& ToolbarMenu();
 
   void AttachMenuBar(WindowHandle frame);
-  void AddToolbarIcons(WindowHandle innerToolbar);
+  // The reaction of the toolbar icon whose popup menu this is.
+  void OnToolbarMenuIcon(WindowHandle icon, const HostMessage& message);
   // The frame's reaction: WM_COMMAND runs the menu-bar entry of that command.
   void OnFrameMessage(const HostMessage& message);
 

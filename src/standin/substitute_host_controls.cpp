@@ -148,11 +148,17 @@ std::optional<std::intptr_t> SubstituteHostWindows::AnswerListMessage(
     case LB_GETTEXTLEN:
       return item ? static_cast<std::intptr_t>(host::ToHostBytes(item->textUtf8).size())
                   : kListError;
-    case LB_GETTEXT:
+    case LB_GETTEXT: {
       if (!item || !message.buffer)
         return kListError;
-      message.buffer->text = item->textUtf8;
-      return static_cast<std::intptr_t>(host::ToHostBytes(item->textUtf8).size());
+      // A real list copies the whole item into a buffer it trusts to be large enough;
+      // one too small shows here as a cut item.
+      const std::size_t room =
+          message.buffer->size > 0 ? static_cast<std::size_t>(message.buffer->size) - 1 : 0;
+      const std::string copied = host::ToHostBytes(item->textUtf8).substr(0, room);
+      message.buffer->text = host::FromHostBytes(copied);
+      return static_cast<std::intptr_t>(copied.size());
+    }
     default:
       return std::nullopt;
   }
@@ -184,7 +190,7 @@ WindowHandle SubstituteHostWindows::CreateCheckBox(WindowHandle parent, std::str
                              case BM_GETCHECK:
                                return state->checked ? kChecked : 0;
                              case BM_SETCHECK:
-                               state->checked = message.wParam == kChecked;
+                               state->checked = message.wParam != 0;
                                break;
                              case WM_LBUTTONDOWN:
                                state->pressed = true;

@@ -27,8 +27,8 @@ WindowHandle SubstituteHostWindows::Create(WindowHandle parent, std::string_view
 
 void SubstituteHostWindows::ShowMessageBox(WindowHandle /*owner*/, const std::string& textUtf8,
                                            std::function<void()> closed) {
-  const WindowHandle box =
-      desktop_.AddWindow(host::kNoWindow, host::host_class::kDialog, "America Online");
+  const WindowHandle box = desktop_.AddWindow(host::kNoWindow, host::host_class::kDialog,
+                                              host::host_caption::kHostMessageBox);
   desktop_.SetWindowProcess(box, kHostProcessId);
   // A message box's icon is a "Static" of its own, before the one with the text.
   desktop_.AddWindow(box, "Static", "");
@@ -48,6 +48,42 @@ void SubstituteHostWindows::ShowMessageBox(WindowHandle /*owner*/, const std::st
                        return 0;
                      });
   desktop_.AddWindow(box, "Static", textUtf8);
+}
+
+namespace {
+
+// A button of a message box: a press of the space key (down, then up) confirms it.
+host::MessageHandler SpaceButton(std::function<void()> pressed) {
+  auto down = std::make_shared<bool>(false);
+  return [down, pressed](host::SubstituteDesktop& desktop, WindowHandle self,
+                         const host::Message& message) -> std::intptr_t {
+    if (message.wParam == VK_SPACE && message.message == WM_KEYDOWN)
+      *down = true;
+    if (message.wParam == VK_SPACE && message.message == WM_KEYUP && *down) {
+      *down = false;
+      pressed();
+      return 0;
+    }
+    return desktop.DefaultHandling(self, message);
+  };
+}
+
+}  // namespace
+
+void SubstituteHostWindows::ShowQuestion(WindowHandle /*owner*/, const std::string& textUtf8,
+                                         std::function<void(bool yes)> answered) {
+  const WindowHandle box = desktop_.AddWindow(host::kNoWindow, host::host_class::kDialog,
+                                              host::host_caption::kHostMessageBox);
+  desktop_.SetWindowProcess(box, kHostProcessId);
+  desktop_.AddWindow(box, host::host_class::kDialogStatic, textUtf8);
+  auto answer = [this, box, answered](bool yes) {
+    desktop_.RemoveWindow(box);
+    answered(yes);
+  };
+  desktop_.AddWindow(box, host::host_class::kButton, "&Yes",
+                     SpaceButton([answer] { answer(true); }));
+  desktop_.AddWindow(box, host::host_class::kButton, "&No",
+                     SpaceButton([answer] { answer(false); }));
 }
 
 void SubstituteHostWindows::Quit(WindowHandle frame) {

@@ -27,6 +27,8 @@ class SubstituteHostWindows : public HostWindows {
   double Now() override { return desktop_.Now(); }
   void ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
                       std::function<void()> closed) override;
+  void ShowQuestion(WindowHandle owner, const std::string& textUtf8,
+                    std::function<void(bool yes)> answered) override;
 
   // Menus, lists, check boxes and memory (substitute_host_controls.cpp).
   void SetMenuBar(WindowHandle window, const std::vector<MenuEntry>& bar) override;

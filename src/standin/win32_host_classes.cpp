@@ -1,6 +1,8 @@
 #include "standin/win32_host_classes.h"
 
+#include <cstring>
 #include <memory>
+#include <vector>
 
 #include "host/win32_handles.h"
 #include "host/window_search.h"
@@ -29,6 +31,10 @@ struct WindowRecord {
   // A check box's watcher, and the state it last heard of.
   std::function<void(bool checked)> checkChanged;
   bool checked = false;
+  // A mail list's entries as the host keeps them, NULs and all: the system's list box
+  // shows them only up to a NUL, so LB_GETTEXTLEN and LB_GETTEXT answer from here.
+  std::vector<std::string> itemBytes;
+  bool answersFromBytes = false;
 };
 // Shared, so that a message whose handling destroys the window can still react.
 using RecordPtr = std::shared_ptr<WindowRecord>;
@@ -105,6 +111,19 @@ bool IsListBox(HWND window) {
   return ::lstrcmpiA(name, std::string(cls::kListBox).c_str()) == 0;
 }
 
+// LB_GETTEXTLEN and LB_GETTEXT of a list that keeps its entries' bytes.
+LRESULT AnswerFromBytes(const WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (wParam >= record.itemBytes.size())
+    return LB_ERR;
+  const std::string& bytes = record.itemBytes[wParam];
+  if (message == LB_GETTEXT) {
+    if (!lParam)
+      return LB_ERR;
+    std::memcpy(reinterpret_cast<char*>(lParam), bytes.c_str(), bytes.size() + 1);
+  }
+  return static_cast<LRESULT>(bytes.size());
+}
+
 LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const RecordPtr record = RecordOf(hwnd);
   if (!record)
@@ -114,6 +133,9 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   // move the selection to the point of the click first.
   if (message == WM_LBUTTONDBLCLK && IsListBox(hwnd))
     return Finish(record, hwnd, message, wParam, lParam, 0);
+  if (record->answersFromBytes && (message == LB_GETTEXTLEN || message == LB_GETTEXT))
+    return Finish(record, hwnd, message, wParam, lParam,
+                  AnswerFromBytes(*record, message, wParam, lParam));
   const LRESULT result = ::CallWindowProcA(record->controlProc, hwnd, message, wParam, lParam);
   if (message != WM_NCDESTROY)  // the control has let go of its state by then
     NoticeCheckChange(*record, hwnd);
@@ -144,6 +166,10 @@ LRESULT CALLBACK HostChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   // WM_SIZE goes on to DefMDIChildProc as well, which MDI needs for maximizing.
   if (message == WM_SIZE)
     LayOutHostWindow(hwnd);
+  // A window the model reacts to closes only when its reaction says so (a mail that
+  // asks whether to save first); the others close as the system closes them.
+  if (message == WM_CLOSE && record && record->reaction)
+    return Finish(record, hwnd, message, wParam, lParam, 0);
   const LRESULT result = ::DefMDIChildProcA(hwnd, message, wParam, lParam);
   return Finish(record, hwnd, message, wParam, lParam, result);
 }
@@ -158,6 +184,8 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     LayOutHostWindow(hwnd);
     return 0;
   }
+  if (message == WM_CLOSE && record && record->reaction)
+    return Finish(record, hwnd, message, wParam, lParam, 0);
   const LRESULT result = ::DefWindowProcA(hwnd, message, wParam, lParam);
   return Finish(record, hwnd, message, wParam, lParam, result);
 }
@@ -173,6 +201,10 @@ constexpr ControlKind kControls[] = {
     {cls::kRichText, "EDIT", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
     {cls::kIcon, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON},
     {cls::kListBox, "LISTBOX", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT},
+    {cls::kTree, "LISTBOX",
+     WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_USETABSTOPS | LBS_NOTIFY},
+    {cls::kAolEdit, "EDIT", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
+    {cls::kView, "EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY},
     {cls::kStatic, "STATIC", SS_LEFT},
     {host::host_class::kCheckBox, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX},
     // The keyword box is the system's own edit control, not a superclass of it.
@@ -281,9 +313,12 @@ HWND CreateControl(HWND parent, const ControlKind& kind, const std::string& capt
 HWND CreatePanel(HWND parent, std::string_view className, const std::string& caption, int id) {
   RegisterOwnClass(className, PanelProc, COLOR_BTNFACE);
   const DWORD style = WS_VISIBLE | WS_CLIPCHILDREN | (parent ? WS_CHILD : WS_OVERLAPPEDWINDOW);
-  return ::CreateWindowExA(
-      0, std::string(className).c_str(), caption.c_str(), style, 0, 0, 0, 0, parent,
-      parent ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr, Module(), nullptr);
+  // A top-level one (the host's dialogs) opens where a person sees it.
+  const Place place = parent ? Place{} : TopLevelPlace();
+  return ::CreateWindowExA(0, std::string(className).c_str(), caption.c_str(), style, place.x,
+                           place.y, place.width, place.height, parent,
+                           parent ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr,
+                           Module(), nullptr);
 }
 
 }  // namespace
@@ -324,6 +359,14 @@ HWND CreateHostWindow(HWND parent, std::string_view className, const std::string
   return window;
 }
 
+void KeepListBytes(HWND list, std::vector<std::string> itemBytes) {
+  const RecordPtr record = RecordOf(list);
+  if (!record)
+    return;
+  record->itemBytes = std::move(itemBytes);
+  record->answersFromBytes = true;
+}
+
 void WatchCheckBox(HWND box, std::function<void(bool checked)> changed) {
   const RecordPtr record = RecordOf(box);
   if (!record)
@@ -335,7 +378,7 @@ void WatchCheckBox(HWND box, std::function<void(bool checked)> changed) {
 bool IsMdiClient(HWND window) {
   char name[32] = {};
   ::GetClassNameA(window, name, sizeof name);
-  return ::lstrcmpiA(name, "MDIClient") == 0;
+  return ::lstrcmpiA(name, std::string(cls::kMdiClient).c_str()) == 0;
 }
 
 void SetHostAnswerDelay(unsigned milliseconds) {

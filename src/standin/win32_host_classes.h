@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "standin/host_windows.h"
 
@@ -28,6 +29,10 @@ HWND CreateHostWindow(HWND parent, std::string_view className, const std::string
 // Lets `changed` hear of each change of a check box made by CreateHostWindow, from a
 // click, a key or BM_SETCHECK, once the box is made.
 void WatchCheckBox(HWND box, std::function<void(bool checked)> changed);
+
+// Lets a list box made by CreateHostWindow answer LB_GETTEXTLEN and LB_GETTEXT from these
+// bytes (which may hold NULs) rather than from what it shows.
+void KeepListBytes(HWND list, std::vector<std::string> itemBytes);
 
 // How long each message another program sends to a host window takes to be answered.
 void SetHostAnswerDelay(unsigned milliseconds);

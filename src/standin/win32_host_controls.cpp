@@ -84,13 +84,16 @@ void Win32HostWindows::SetListItems(WindowHandle list, std::vector<ListItem> ite
     return;
   HWND hwnd = ToHwnd(list);
   ::SendMessageA(hwnd, LB_RESETCONTENT, 0, 0);
+  std::vector<std::string> itemBytes;
   for (const ListItem& item : items) {
     const std::string text = host::ToHostBytes(item.textUtf8);
+    itemBytes.push_back(text);
     const LRESULT index =
         ::SendMessageA(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (index >= 0)
       ::SendMessageA(hwnd, LB_SETITEMDATA, static_cast<WPARAM>(index), item.data);
   }
+  KeepListBytes(hwnd, std::move(itemBytes));
 }
 
 int Win32HostWindows::SelectedListItem(WindowHandle list) {

@@ -20,10 +20,11 @@ constexpr int kToolbarHeight = 36;
 constexpr int kToolbarInset = 3;
 constexpr int kKeywordLabelWidth = 72;
 constexpr int kKeywordBoxWidth = 260;
+constexpr int kKeywordBoxLeastWidth = 120;
 constexpr int kKeywordBoxHeight = 22;
 constexpr int kComboBorder = 2;
 constexpr int kToolbarIconWidth = 40;
-constexpr int kToolbarIconGap = 4;
+constexpr int kToolbarIconGap = 2;
 constexpr int kGlyphSize = 48;
 constexpr int kMargin = 6;
 constexpr int kRowHeight = 24;
@@ -36,6 +37,11 @@ constexpr Place kWelcomePlace{6, 6, 320, 140};
 constexpr Place kChatRoomPlace{6, 44, 532, 350};
 constexpr Place kInstantMessagePlace{150, 90, 380, 250};
 constexpr Place kPersonPlace{200, 70, 300, 170};
+constexpr Place kMailboxPlace{10, 10, 530, 380};
+constexpr Place kFiledMailPlace{40, 60, 480, 300};
+constexpr Place kDialogSize{0, 0, 360, 300};
+constexpr int kIconsPerRow = 8;
+constexpr int kPageHeaderHeight = 20;
 
 constexpr COLORREF kToolbarColour = RGB(0, 51, 102);
 constexpr COLORREF kInnerToolbarColour = RGB(214, 223, 236);
@@ -112,16 +118,23 @@ void LayOutInstantMessage(HWND richText, const std::vector<HWND>& icons, Extent 
   }
 }
 
-// The keyword box after its label, then the icons in a row.
+// The keyword box after its label, then the icons in a row; the box gives up room to
+// the icons down to its least width, and then the icons get narrower.
 void LayOutInnerToolbar(HWND inner, Extent size) {
-  const int boxWidth = std::min(kKeywordBoxWidth, size.cx - kKeywordLabelWidth - kMargin);
+  const std::vector<HWND> icons = ChildrenOfClass(inner, cls::kIcon);
+  const int count = static_cast<int>(icons.size());
+  const int room = size.cx - kKeywordLabelWidth - 2 * kMargin;
+  const int boxWidth = std::clamp(room - count * (kToolbarIconWidth + kToolbarIconGap),
+                                  kKeywordBoxLeastWidth, kKeywordBoxWidth);
+  const int iconRoom = room - boxWidth;
+  const int iconWidth = count ? std::min(kToolbarIconWidth, iconRoom / count - kToolbarIconGap) : 0;
   const int iconHeight = size.cy - 2 * kToolbarInset;
   Put(FirstChild(inner, cls::kComboBox), kKeywordLabelWidth, (size.cy - kKeywordBoxHeight) / 2,
       boxWidth, kKeywordBoxHeight);
   int x = kKeywordLabelWidth + boxWidth + kMargin;
-  for (HWND icon : ChildrenOfClass(inner, cls::kIcon)) {
-    Put(icon, x, kToolbarInset, kToolbarIconWidth, iconHeight);
-    x += kToolbarIconWidth + kToolbarIconGap;
+  for (HWND icon : icons) {
+    Put(icon, x, kToolbarInset, iconWidth, iconHeight);
+    x += iconWidth + kToolbarIconGap;
   }
 }
 
@@ -144,14 +157,73 @@ void LayOutPersonWindow(HWND person, Extent size) {
   }
 }
 
+// Controls that take the room a form has left, shared among them; the others get a row.
+bool IsBig(HWND control) {
+  return HasClass(control, cls::kRichText) || HasClass(control, host::host_class::kView) ||
+         HasClass(control, host::host_class::kTabControl) ||
+         HasClass(control, host::host_class::kTree);
+}
+
+std::vector<HWND> ChildrenInOrder(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  return children;
+}
+
+void LayOutForm(HWND form, Extent size) {
+  std::vector<HWND> rows, icons;
+  int big = 0;
+  for (HWND child : ChildrenInOrder(form)) {
+    if (HasClass(child, cls::kIcon)) {
+      icons.push_back(child);
+    } else {
+      rows.push_back(child);
+      big += IsBig(child) ? 1 : 0;
+    }
+  }
+  const int count = static_cast<int>(icons.size());
+  const int iconRows = (count + kIconsPerRow - 1) / kIconsPerRow;
+  const int iconsTop = size.cy - iconRows * (kRowHeight + kMargin);
+  const int small = static_cast<int>(rows.size()) - big;
+  const int left = iconsTop - kMargin - small * (kRowHeight + kMargin);
+  const int bigHeight = big ? std::max(kRowHeight, left / big - kMargin) : 0;
+  int y = kMargin;
+  for (HWND row : rows) {
+    const int height = IsBig(row) ? bigHeight : kRowHeight;
+    Put(row, kMargin, y, size.cx - 2 * kMargin, height);
+    y += height + kMargin;
+  }
+  const int perRow = std::min(count, kIconsPerRow);
+  const int width = perRow ? (size.cx - 2 * kMargin) / perRow : 0;
+  for (int i = 0; i < count; ++i) {
+    Put(icons[static_cast<std::size_t>(i)], kMargin + (i % kIconsPerRow) * width,
+        iconsTop + (i / kIconsPerRow) * (kRowHeight + kMargin), width - 2, kRowHeight);
+  }
+}
+
+// The mailbox's tab pages side by side, each its name above its list.
+void LayOutTabControl(HWND tabs, Extent size) {
+  const std::vector<HWND> pages = ChildrenOfClass(tabs, host::host_class::kTabPage);
+  if (pages.empty())
+    return;
+  const int width = size.cx / static_cast<int>(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    Put(pages[i], static_cast<int>(i) * width, 0, width - 2, size.cy);
+}
+
 void LayOutHostChild(HWND child, Extent size) {
   const std::vector<HWND> richText = ChildrenOfClass(child, cls::kRichText);
-  if (FirstChild(child, host::host_class::kCheckBox)) {
+  const bool hasEdits = FirstChild(child, host::host_class::kAolEdit) != nullptr;
+  if (FirstChild(child, host::host_class::kCheckBox) &&
+      FirstChild(child, host::host_class::kGlyph)) {
     LayOutPersonWindow(child, size);
-  } else if (richText.size() >= 2) {
+  } else if (richText.size() >= 2 && FirstChild(child, cls::kListBox)) {
     LayOutChatRoom(child, richText, size);
-  } else if (richText.size() == 1) {
+  } else if (richText.size() == 1 && !hasEdits) {
     LayOutInstantMessage(richText[0], ChildrenOfClass(child, cls::kIcon), size);
+  } else {
+    LayOutForm(child, size);
   }
 }
 
@@ -195,6 +267,11 @@ void Paint(HWND window, HDC dc, const RECT& client) {
     ::DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
   } else if (HasClass(window, host::host_class::kGlyph)) {
     Fill(dc, client, kGlyphColour);
+  } else if (HasClass(window, host::host_class::kTabPage)) {
+    Fill(dc, client, kInnerToolbarColour);
+    RECT header{kMargin, 0, client.right, kPageHeaderHeight};
+    DrawLabel(dc, header, CaptionBytes(window), 13, FW_BOLD, kTitleColour,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT);
   } else if (HasClass(window, cls::kChild) && !::GetWindow(window, GW_CHILD)) {
     Fill(dc, client, ::GetSysColor(COLOR_WINDOW));
     DrawLabel(dc, client, CaptionBytes(window), 20, FW_BOLD, kTitleColour,
@@ -211,11 +288,21 @@ Place FramePlace() {
 }
 
 Place HostChildPlace(const std::string& captionBytes) {
-  if (captionBytes == "Send Instant Message")
+  if (captionBytes == host::host_caption::kInstantMessage)
     return kInstantMessagePlace;
   if (captionBytes.rfind("Welcome, ", 0) == 0)
     return kWelcomePlace;
+  if (captionBytes == "Online Mailbox")
+    return kMailboxPlace;
+  if (captionBytes == host::host_caption::kFiledMail)
+    return kFiledMailPlace;
   return kChatRoomPlace;
+}
+
+Place TopLevelPlace() {
+  const Place frame = FramePlace();
+  return {frame.x + (frame.width - kDialogSize.width) / 2,
+          frame.y + (frame.height - kDialogSize.height) / 2, kDialogSize.width, kDialogSize.height};
 }
 
 void PlaceWindowWithCheckBox(HWND hostChild) {
@@ -240,6 +327,13 @@ void LayOutHostWindow(HWND window) {
         size.cx - 2 * (kComboBorder + 1), size.cy - 2 * (kComboBorder + 1));
   } else if (HasClass(window, cls::kChild)) {
     LayOutHostChild(window, size);
+  } else if (HasClass(window, host::host_class::kTabControl)) {
+    LayOutTabControl(window, size);
+  } else if (HasClass(window, host::host_class::kTabPage)) {
+    Put(FirstChild(window, host::host_class::kTree), 0, kPageHeaderHeight, size.cx,
+        size.cy - kPageHeaderHeight);
+  } else if (HasClass(window, host::host_class::kModal)) {
+    LayOutForm(window, size);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "host/host_text.h"
 #include "host/win32_handles.h"
+#include "host/window_search.h"
 #include "standin/win32_host_classes.h"
 #include "standin/win32_host_layout.h"
 
@@ -17,7 +18,6 @@ using host::ToHwnd;
 namespace {
 
 constexpr char kEventsClass[] = "VeltoStandinEvents";
-constexpr char kMessageBoxCaption[] = "America Online";
 constexpr UINT kShowMessageBoxMessage = WM_APP + 1;
 constexpr UINT kShowPopupMenuMessage = WM_APP + 2;
 
@@ -142,7 +142,17 @@ double Win32HostWindows::Now() {
 void Win32HostWindows::ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
                                       std::function<void()> closed) {
   const std::uintptr_t id = nextId_++;
-  boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), std::move(closed)};
+  boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), MB_OK, [closed](bool) {
+                            if (closed)
+                              closed();
+                          }};
+  ::PostMessageA(ToHwnd(events_), kShowMessageBoxMessage, id, 0);
+}
+
+void Win32HostWindows::ShowQuestion(WindowHandle owner, const std::string& textUtf8,
+                                    std::function<void(bool yes)> answered) {
+  const std::uintptr_t id = nextId_++;
+  boxes_[id] = PendingBox{owner, host::ToHostBytes(textUtf8), MB_YESNO, std::move(answered)};
   ::PostMessageA(ToHwnd(events_), kShowMessageBoxMessage, id, 0);
 }
 
@@ -167,9 +177,11 @@ void Win32HostWindows::ShowPendingBox(std::uintptr_t id) {
   PendingBox& box = pending.mapped();
   // Modal: the box runs its own message loop, in which the host's other windows and
   // timers go on working, until its button is pressed.
-  ::MessageBoxA(ToHwnd(box.owner), box.textBytes.c_str(), kMessageBoxCaption, MB_OK);
+  HWND owner = Exists(box.owner) ? ToHwnd(box.owner) : nullptr;
+  const std::string caption(host::host_caption::kHostMessageBox);
+  const int pressed = ::MessageBoxA(owner, box.textBytes.c_str(), caption.c_str(), box.buttons);
   if (box.closed)
-    box.closed();
+    box.closed(pressed != IDNO);
 }
 
 }  // namespace velto::standin

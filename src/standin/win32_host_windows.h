@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -37,6 +39,9 @@ class Win32HostWindows : public HostWindows {
   // click sent by another program) returns first.
   void ShowMessageBox(WindowHandle owner, const std::string& textUtf8,
                       std::function<void()> closed) override;
+  // A real MessageBoxA with Yes and No, shown as ShowMessageBox shows its box.
+  void ShowQuestion(WindowHandle owner, const std::string& textUtf8,
+                    std::function<void(bool yes)> answered) override;
 
   // Menus, lists, check boxes and memory (win32_host_controls.cpp).
   void SetMenuBar(WindowHandle window, const std::vector<MenuEntry>& bar) override;
@@ -63,7 +68,8 @@ class Win32HostWindows : public HostWindows {
   struct PendingBox {
     WindowHandle owner;
     std::string textBytes;
-    std::function<void()> closed;
+    UINT buttons;                          // MB_OK or MB_YESNO
+    std::function<void(bool yes)> closed;  // hears whether Yes (or OK) was pressed
   };
   struct PendingMenu {
     WindowHandle owner;

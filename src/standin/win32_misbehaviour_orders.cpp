@@ -24,6 +24,8 @@ constexpr MenuOrder kMenuOrders[] = {
     {0x0140, "Misbehave: never open the IM window", "never-open-im"},
     {0x0150, "Misbehave: quit outright", "quit"},
     {0x0160, "Behave", "behave"},
+    {0x0170, "Mail: fill the mailbox with sample mail", "sample-mail"},
+    {0x0180, "Mail: show a mail error", "mail-error"},
 };
 
 struct ControlFile {
@@ -36,8 +38,13 @@ struct ControlFile {
 
 void Obey(StandinHost& host, std::string line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-  if (const auto order = ParseMisbehaviour(line))
+  if (line == "sample-mail") {
+    host.OpenSampleMail();
+  } else if (line == "mail-error") {
+    host.mail().ShowSampleMailError();
+  } else if (const auto order = ParseMisbehaviour(line)) {
     host.Misbehave(*order);
+  }
 }
 
 void ReadNewOrders(ControlFile& control) {

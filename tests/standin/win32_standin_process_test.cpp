@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <sstream>
 
 #include "host/wait.h"
 #include "host/win32_handles.h"
@@ -21,6 +18,7 @@
 #include "library/windows/host_menus.h"
 #include "standin/standin_menus.h"
 #include "support/known_difference.h"
+#include "win32_standin_process.h"
 
 namespace velto::testing {
 namespace {
@@ -30,37 +28,10 @@ using host::WindowHandle;
 constexpr double kStartSeconds = 10.0;
 constexpr double kSettleSeconds = 3.0;
 constexpr double kPollSeconds = 0.01;
-constexpr DWORD kExitWaitMilliseconds = 5000;
 constexpr char kScreenName[] = "Ann Lee";
 // The people in the room, in list order: the user among them, a name with letters of
 // the host's 8-bit code page, and one longer than the 16 bytes the library reads.
 constexpr char kPeopleArgument[] = "--people=Bob,Ann Lee,Zo\u00eb \u00b7,A Name Of Twenty Ch";
-
-std::wstring Wide(const std::string& utf8) {
-  const int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, text.data(), size);
-  text.resize(text.size() - 1);
-  return text;
-}
-
-std::string FolderOf(const std::string& path) {
-  return path.substr(0, path.find_last_of("\\/") + 1);
-}
-
-// The stand-in host named by VELTO_STANDIN_HOST (a build of the other bitness, for the
-// mixed pairings), else the one next to this program, else where the build made it.
-std::string StandinHostPath() {
-  char chosen[MAX_PATH] = {};
-  if (::GetEnvironmentVariableA("VELTO_STANDIN_HOST", chosen, MAX_PATH) > 0)
-    return chosen;
-  char self[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-  const std::string beside = FolderOf(self) + "standin-host.exe";
-  if (::GetFileAttributesA(beside.c_str()) != INVALID_FILE_ATTRIBUTES)
-    return beside;
-  return VELTO_STANDIN_HOST_EXE;
-}
 
 // A list box of our own, as the toolkit would give it to the library.
 class ItemList : public host::ListControl {
@@ -71,58 +42,12 @@ class ItemList : public host::ListControl {
   std::vector<std::string> items;
 };
 
-// standin-host.exe started with a log of what it receives; ended when this goes.
-class StandinProcess {
- public:
-  StandinProcess() {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    logPath_ =
-        std::string(folder) + "velto-standin-" + std::to_string(::GetCurrentProcessId()) + ".log";
-    ::DeleteFileA(logPath_.c_str());
-    const std::string commandLine = "\"" + StandinHostPath() + "\" \"--name=" + kScreenName +
-                                    "\" \"" + kPeopleArgument + "\" \"--log=" + logPath_ + "\"";
-    std::wstring mutableLine = Wide(commandLine);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    started_ = ::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                nullptr, &startup, &process_) != FALSE;
-  }
-  ~StandinProcess() {
-    if (!started_)
-      return;
-    ::TerminateProcess(process_.hProcess, 0);
-    ::WaitForSingleObject(process_.hProcess, kExitWaitMilliseconds);
-    ::CloseHandle(process_.hThread);
-    ::CloseHandle(process_.hProcess);
-    ::DeleteFileA(logPath_.c_str());
-  }
-  StandinProcess(const StandinProcess&) = delete;
-  StandinProcess& operator=(const StandinProcess&) = delete;
-
-  bool started() const { return started_; }
-  DWORD id() const { return process_.dwProcessId; }
-  // The log's records without their times: "MENU &Open...".
-  std::vector<std::string> Records() const {
-    std::ifstream log(logPath_, std::ios::binary);
-    std::vector<std::string> records;
-    for (std::string line; std::getline(log, line);) {
-      records.push_back(line.substr(line.find(' ') + 1));
-    }
-    return records;
-  }
-
- private:
-  std::string logPath_;
-  PROCESS_INFORMATION process_{};
-  bool started_ = false;
-};
-
 // One stand-in host for the whole suite: starting a program under Wine takes a while.
 class StandinHostProgram : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    standin_ = std::make_unique<StandinProcess>();
+    standin_ = std::make_unique<StandinProcess>(
+        std::vector<std::string>{std::string("--name=") + kScreenName, kPeopleArgument});
     ASSERT_TRUE(standin_->started()) << "cannot start " << StandinHostPath();
     host::Win32Platform platform;
     const bool ready = host::WaitFor(

@@ -25,7 +25,7 @@ constexpr int kReplyBox = 2;    // the second "RICHCNTL"
 constexpr int kSendButton = 9;  // the ninth "_AOL_Icon"
 
 constexpr std::string_view kInstantMessageLink = "aol://9293:";
-constexpr std::string_view kInstantMessageCaption = "Send Instant Message";
+constexpr std::string_view kInstantMessageCaption = host::host_caption::kInstantMessage;
 constexpr int kAvailabilityButton = 10;  // the tenth "_AOL_Icon"
 constexpr int kAnswerLabel = 2;          // the second "Static" of the host's box
 // Every answer of the host is longer than this; a shorter text is not (yet) the answer.

@@ -21,17 +21,17 @@ using host::WindowHandle;
 namespace cls = host::host_class;
 
 constexpr std::string_view kParentalControlsKeyword = "aol://4344:1580.prntcon.12263709.564517913";
-constexpr std::string_view kParentalControlsCaption = "Parental Controls";
+constexpr std::string_view kParentalControlsCaption = host::host_caption::kParentalControls;
 constexpr std::string_view kMayControl = "Set Parental Controls";
 
 constexpr int kProfileMenuButton = 10;  // of the toolbar's "_AOL_Icon"
-constexpr std::string_view kProfileRequestCaption = "Get a Member's Profile";
-constexpr std::string_view kProfileCaption = "Member Profile";
+constexpr std::string_view kProfileRequestCaption = host::host_caption::kProfileRequest;
+constexpr std::string_view kProfileCaption = host::host_caption::kProfile;
 constexpr std::string_view kNoProfile = "< No Profile >";
 
 constexpr int kSettingsMenuButton = 6;  // of the toolbar's "_AOL_Icon"
-constexpr std::string_view kPreferencesCaption = "Preferences";
-constexpr std::string_view kMailPreferencesCaption = "Mail Preferences";
+constexpr std::string_view kPreferencesCaption = host::host_caption::kPreferences;
+constexpr std::string_view kMailPreferencesCaption = host::host_caption::kMailPreferences;
 constexpr std::string_view kPreferenceTopics[] = {"General", "Mail", "Font", "Marketing"};
 constexpr int kMailPreferencesButton = 3;  // of the preferences' "_AOL_Icon"
 constexpr std::string_view kModalButton = "_AOL_icon";

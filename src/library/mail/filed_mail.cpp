@@ -9,7 +9,7 @@ namespace {
 
 using host::WindowHandle;
 
-constexpr std::string_view kFiledMailCaption = "Incoming/Saved Mail";
+constexpr std::string_view kFiledMailCaption = host::host_caption::kFiledMail;
 constexpr int kDeleteButton = 4;  // the window's fourth "_AOL_Icon"
 
 WindowHandle FindFiledMailWindow(host::Platform& platform) {

@@ -11,7 +11,7 @@
 namespace velto::library {
 namespace {
 
-constexpr std::string_view kErrorCaption = "Error";
+constexpr std::string_view kErrorCaption = host::host_caption::kMailError;
 constexpr int kHeadingLines = 2;
 constexpr char32_t kNameEnd = U'-';
 

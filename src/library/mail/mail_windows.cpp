@@ -22,8 +22,8 @@ namespace {
 using host::WindowHandle;
 namespace cls = host::host_class;
 
-constexpr std::string_view kWriteMailCaption = "Write Mail";
-constexpr std::string_view kSendNowCaption = "Send Now";
+constexpr std::string_view kWriteMailCaption = host::host_caption::kWriteMail;
+constexpr std::string_view kSendNowCaption = host::host_caption::kSendNow;
 constexpr int kWriteMailButton = 2;     // of the toolbar's "_AOL_Icon"
 constexpr int kForwardButton = 7;       // of the read-mail window's "_AOL_Icon"
 constexpr int kComposeIcons = 16;       // "_AOL_Icon" of a compose window

@@ -11,8 +11,8 @@ class MailErrorsTest : public MailTest {
  protected:
   void ShowError(const std::string& text) {
     const host::WindowHandle error =
-        desktop_.AddWindow(standin_.mdiClient(), "AOL Child", "Error", standin::Closable());
-    desktop_.AddWindow(error, "_AOL_View", text);
+        windows_.Create(standin_.mdiClient(), "AOL Child", "Error", standin::OnClose(windows_));
+    windows_.Create(error, "_AOL_View", text);
   }
 };
 

@@ -5,26 +5,14 @@
 
 #include "host/controls.h"
 #include "library/windows/form_control.h"
-#include "standin/standin_accounts.h"
-#include "standin/standin_mail.h"
 #include "support/host_fixture.h"
 #include "support/message_sequence.h"
 
 namespace velto::testing {
 
-// The stand-in host with its mail and account windows; the keywords it receives reach
-// the account windows as they reach the real host.
+// The stand-in host with its mail and account windows.
 class MailTest : public HostTest {
  protected:
-  MailTest()
-      : mail_(desktop_, standin_.frame(), standin_.mdiClient()),
-        accounts_(desktop_, standin_.frame(), standin_.mdiClient()) {
-    standin_.onReceived = [this](const standin::Received& received) {
-      if (received.kind == standin::Received::Kind::kKeyword)
-        accounts_.OnKeyword(received.bytes);
-    };
-  }
-
   // The n-th (from 1) child of the class, straight from the desktop's tree.
   host::WindowHandle Child(host::WindowHandle parent, std::string_view className, int n = 1) const;
   host::WindowHandle HostChild(std::string_view caption) const;
@@ -34,8 +22,8 @@ class MailTest : public HostTest {
   // Lets the host act on what it was sent.
   void LetHostAct() { desktop_.RunFor(1.0); }
 
-  standin::StandinMail mail_;
-  standin::StandinAccounts accounts_;
+  standin::StandinMail& mail_ = standin_.mail();
+  standin::StandinAccounts& accounts_ = standin_.accounts();
 };
 
 // Compares the messages that acted on the host (everything but the questions LB_GETCOUNT,

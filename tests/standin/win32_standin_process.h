@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace velto::testing {
+
+// The stand-in host named by VELTO_STANDIN_HOST (a build of the other bitness, for the
+// mixed pairings), else the one next to this program, else where the build made it.
+std::string StandinHostPath();
+
+// standin-host.exe started with a log of what it receives and a control file for
+// orders; ended when this goes.
+class StandinProcess {
+ public:
+  // `arguments` come after the log and control options, each quoted.
+  explicit StandinProcess(const std::vector<std::string>& arguments);
+  ~StandinProcess();
+  StandinProcess(const StandinProcess&) = delete;
+  StandinProcess& operator=(const StandinProcess&) = delete;
+
+  bool started() const { return started_; }
+  DWORD id() const { return process_.dwProcessId; }
+  // The log's records without their times: "MENU &Open...".
+  std::vector<std::string> Records() const;
+  // Appends an order to the control file ("sample-mail"), which the host reads within
+  // a fraction of a second.
+  void Order(const std::string& order) const;
+
+ private:
+  std::string logPath_, controlPath_;
+  PROCESS_INFORMATION process_{};
+  bool started_ = false;
+};
+
+}  // namespace velto::testing
