@@ -16,10 +16,10 @@
 #include "standin/received_log.h"
 #include "standin/standin_command_line.h"
 #include "standin/standin_host.h"
-#include "standin/win32_host_windows.h"
-#include "standin/win32_misbehaviour_orders.h"
-#include "standin/win32_transcript_view.h"
-#include "standin/win32_wide_text.h"
+#include "standin/win32/win32_host_windows.h"
+#include "standin/win32/win32_misbehaviour_orders.h"
+#include "standin/win32/win32_transcript_view.h"
+#include "standin/win32/win32_wide_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/text_reply.h"
+#include "host/internal/text_reply.h"
 
 #include "host/host_text.h"
 #include "host/utf8.h"

@@ -1,4 +1,4 @@
-#include "host/text_reply.h"
+#include "host/internal/text_reply.h"
 
 #include <gtest/gtest.h>
 

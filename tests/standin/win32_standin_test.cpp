@@ -14,8 +14,8 @@
 #include "host/window_search.h"
 #include "library/windows/host_menus.h"
 #include "standin/standin_host.h"
-#include "standin/win32_host_windows.h"
-#include "standin/win32_transcript_view.h"
+#include "standin/win32/win32_host_windows.h"
+#include "standin/win32/win32_transcript_view.h"
 
 namespace velto::testing {
 

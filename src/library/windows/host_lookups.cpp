@@ -28,7 +28,7 @@ WindowHandle FindChatPeopleList(host::Platform& platform) {
 
 HostMessageBox FindHostMessageBox(host::Platform& platform) {
   HostMessageBox found;
-  found.box = platform.FindWindowA(host::host_class::kDialog, kHostMessageBoxCaption);
+  found.box = platform.FindWindowA(host::host_class::kDialog, host::host_caption::kHostMessageBox);
   found.ok = host::FindChild(platform, found.box, host::host_class::kButton, kOkCaption);
   return found;
 }

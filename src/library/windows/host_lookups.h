@@ -9,7 +9,6 @@
 namespace velto::library {
 
 // Captions of host windows beyond those of the host routines.
-inline constexpr std::string_view kHostMessageBoxCaption = "America Online";
 inline constexpr std::string_view kOkCaption = "OK";
 
 // The first host child window (in the MDI client's child order) that passes `test`;

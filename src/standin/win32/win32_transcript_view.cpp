@@ -1,4 +1,4 @@
-#include "standin/win32_transcript_view.h"
+#include "standin/win32/win32_transcript_view.h"
 
 #include <algorithm>
 

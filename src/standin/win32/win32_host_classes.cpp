@@ -1,4 +1,4 @@
-#include "standin/win32_host_classes.h"
+#include "standin/win32/win32_host_classes.h"
 
 #include <cstring>
 #include <memory>
@@ -6,7 +6,7 @@
 
 #include "host/win32_handles.h"
 #include "host/window_search.h"
-#include "standin/win32_host_layout.h"
+#include "standin/win32/win32_host_layout.h"
 
 namespace velto::standin {
 

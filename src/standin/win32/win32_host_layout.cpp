@@ -1,4 +1,4 @@
-#include "standin/win32_host_layout.h"
+#include "standin/win32/win32_host_layout.h"
 
 #include <algorithm>
 #include <string_view>

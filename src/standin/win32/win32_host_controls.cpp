@@ -4,9 +4,9 @@
 
 #include "host/host_text.h"
 #include "host/win32_handles.h"
-#include "standin/win32_host_classes.h"
-#include "standin/win32_host_layout.h"
-#include "standin/win32_host_windows.h"
+#include "standin/win32/win32_host_classes.h"
+#include "standin/win32/win32_host_layout.h"
+#include "standin/win32/win32_host_windows.h"
 
 namespace velto::standin {
 

@@ -1,10 +1,10 @@
-#include "standin/win32_misbehaviour_orders.h"
+#include "standin/win32/win32_misbehaviour_orders.h"
 
 #include <cstdio>
 #include <memory>
 
 #include "standin/standin_command_line.h"
-#include "standin/win32_wide_text.h"
+#include "standin/win32/win32_wide_text.h"
 
 namespace velto::standin {
 namespace {

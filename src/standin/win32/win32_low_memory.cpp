@@ -1,4 +1,4 @@
-#include "standin/win32_low_memory.h"
+#include "standin/win32/win32_low_memory.h"
 
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "standin/host_windows.h"
-#include "standin/win32_low_memory.h"
+#include "standin/win32/win32_low_memory.h"
 
 namespace velto::standin {
 
