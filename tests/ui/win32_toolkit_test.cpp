@@ -401,6 +401,25 @@ TEST_F(Win32ToolkitTest, TextCrossesToAndFromWindowsAsWindows1252) {
   EXPECT_EQ(time.find('\0'), std::string::npos) << "the terminating null is not text";
 }
 
+// A label's caption is read back as the label shows it, after every kind of write: the
+// clock's once a second, a counter's, a character Windows-1252 lacks ("?" on the label).
+TEST_F(Win32ToolkitTest, LabelCaptionsReadBackAsTheLabelsShowThem) {
+  toolkit_.Load(FormId::kForm2);
+  HWND clock = Control(FormId::kForm2, "Label8");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), WindowTextBytes(clock));
+
+  for (const char* caption : {"12:00:01", "12:00:02", "", "   7", "\u2603 snow"}) {
+    toolkit_.SetCaption(FormId::kForm2, "Label8", caption);
+    EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), WindowTextBytes(clock)) << caption;
+  }
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "? snow");
+
+  toolkit_.SetCaption(FormId::kForm2, "Label3", "42");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "42");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "? snow") << "each label its own";
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "NoSuchLabel"), "");
+}
+
 // What a message box showed, read by another thread while the box is up, which then
 // answers it. The box is the user-interface thread's active window.
 struct SeenBox {

@@ -28,8 +28,8 @@ HWND ControlCreateTextBox(HWND parent, const ControlLayout& control, int id) {
                      control, id);
 }
 
-// The clock reads its label twenty times a second: one call into the system where the
-// text fits the usual buffer, two (size, then text) for a longer one.
+// One call into the system where the text fits the usual buffer, two (size, then text)
+// for a longer one.
 std::string ControlText(HWND control) {
   constexpr int kUsualLength = 128;
   char usual[kUsualLength];
@@ -45,8 +45,10 @@ std::string ControlText(HWND control) {
   return host::FromHostBytes(std::string_view(buffer.data(), copied > 0 ? copied : 0));
 }
 
-void ControlSetText(HWND control, const std::string& utf8) {
-  ::SetWindowTextA(control, host::ToHostBytes(utf8).c_str());
+std::string ControlSetText(HWND control, const std::string& utf8) {
+  const std::string bytes = host::ToHostBytes(utf8);
+  ::SetWindowTextA(control, bytes.c_str());
+  return host::FromHostBytes(bytes);
 }
 
 HFONT ControlCreateFont(const Font& font, int dpi) {

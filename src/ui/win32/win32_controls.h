@@ -21,7 +21,9 @@ HWND ControlCreateLabel(HWND parent, const ControlLayout& control, int id);
 HWND ControlCreateTextBox(HWND parent, const ControlLayout& control, int id);
 
 std::string ControlText(HWND control);
-void ControlSetText(HWND control, const std::string& utf8);
+// Returns the text as the control now holds it, read back as UTF-8 (a character the
+// 8-bit code page lacks does not survive the trip).
+std::string ControlSetText(HWND control, const std::string& utf8);
 
 HFONT ControlCreateFont(const Font& font, int dpi);
 COLORREF ControlColour(Rgb colour);

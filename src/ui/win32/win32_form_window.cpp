@@ -25,7 +25,8 @@ Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers)
       handlers_(handlers),
       background_(::CreateSolidBrush(ControlColour(kBackgroundColour))),
       controls_(layout.controls.size(), nullptr),
-      timers_(layout.controls.size()) {}
+      timers_(layout.controls.size()),
+      captions_(layout.controls.size()) {}
 
 Win32Form::~Win32Form() {
   if (hwnd_)
@@ -89,6 +90,7 @@ void Win32Form::CreateControls() {
     const ControlLayout& control = layout_.controls[i];
     if (control.kind == ControlKind::kLabel) {
       controls_[i] = ControlCreateLabel(hwnd_, control, IdOf(i));
+      captions_[i] = std::string(control.text);
     } else if (control.kind == ControlKind::kTextBox) {
       controls_[i] = ControlCreateTextBox(hwnd_, control, IdOf(i));
     }
@@ -133,14 +135,24 @@ void Win32Form::Hide() {
   ::ShowWindow(hwnd_, SW_HIDE);
 }
 
+// A text box's text is the user's, read from the control each time; a label's caption
+// is the one the toolkit last wrote.
 std::string Win32Form::ControlValue(std::string_view name) const {
-  HWND control = Control(name);
-  return control ? ControlText(control) : std::string();
+  const auto index = IndexOf(name);
+  if (!index || !controls_[*index])
+    return {};
+  if (layout_.controls[*index].kind == ControlKind::kLabel)
+    return captions_[*index];
+  return ControlText(controls_[*index]);
 }
 
 void Win32Form::SetControlValue(std::string_view name, const std::string& value) {
-  if (HWND control = Control(name))
-    ControlSetText(control, value);
+  const auto index = IndexOf(name);
+  if (!index || !controls_[*index])
+    return;
+  std::string held = ControlSetText(controls_[*index], value);
+  if (layout_.controls[*index].kind == ControlKind::kLabel)
+    captions_[*index] = std::move(held);
 }
 
 void Win32Form::SetTimerEnabled(std::string_view timer, bool enabled) {

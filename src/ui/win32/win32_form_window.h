@@ -77,6 +77,9 @@ class Win32Form {
   HBRUSH background_ = nullptr;
   std::vector<HWND> controls_;        // by layout index: labels and text boxes
   std::vector<TimerSetting> timers_;  // by layout index: timers
+  // By layout index: each label's caption as last written. Only the toolkit writes a
+  // label, so this is what the label shows, and reading it costs no call into the system.
+  std::vector<std::string> captions_;
   std::map<FontKey, HFONT> fonts_;
 };
 
