@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "host/host_text.h"
-#include "host/messages.h"
 #include "host/internal/text_reply.h"
+#include "host/messages.h"
 #include "host/timings.h"
 #include "host/win32_handles.h"
 

@@ -225,7 +225,8 @@ int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
   const bool asked = host::WaitForHost(
       platform,
       [&] {
-        const WindowHandle box = platform.FindWindowA(cls::kDialog, host::host_caption::kHostMessageBox);
+        const WindowHandle box =
+            platform.FindWindowA(cls::kDialog, host::host_caption::kHostMessageBox);
         dontSave = host::FindChild(platform, box, cls::kButton, kDontSaveButton);
         return !dontSave.IsNone();
       },
