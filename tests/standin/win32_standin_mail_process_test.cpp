@@ -22,6 +22,7 @@
 #include "library/mail/mailbox.h"
 #include "library/windows/form_control.h"
 #include "library/windows/host_lookups.h"
+#include "support/own_controls.h"
 #include "win32_standin_process.h"
 
 namespace velto::testing {
@@ -46,43 +47,15 @@ std::string Record(const std::string& utf8) {
   return host::ToHostBytes(utf8);
 }
 
-class ItemList : public host::ListControl {
- public:
-  int Count() const override { return static_cast<int>(items.size()); }
-  std::string Item(int index) const override { return items.at(static_cast<std::size_t>(index)); }
-  void AddItem(const std::string& item) override { items.push_back(item); }
-  std::vector<std::string> items;
-};
-
-class CaptionForm : public library::FormControl {
- public:
-  host::WindowHandle Handle() override { return host::kNoWindow; }
-  int Left() override { return 0; }
-  int Top() override { return 0; }
-  int Width() override { return 0; }
-  int Height() override { return 0; }
-  void SetLeft(int) override {}
-  void SetTop(int) override {}
-  std::string Caption() override { return captions.back(); }
-  void SetCaption(const std::string& caption) override { captions.push_back(caption); }
-  std::vector<std::string> captions{"Velto Idler"};
-};
-
 // One stand-in host for the whole suite; each case starts from the sample mail again.
 class StandinMailProgram : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     standin_ = std::make_unique<StandinProcess>(std::vector<std::string>{"--sample-mail"});
     ASSERT_TRUE(standin_->started()) << "cannot start " << StandinHostPath();
-    host::Win32Platform platform;
-    const bool ready = host::WaitFor(
-        platform,
-        [&] {
-          const WindowHandle frame = host::FindHostFrame(platform);
-          return frame && platform.GetWindowThreadProcessId(frame) == standin_->id() &&
-                 library::FindMailboxWindow(platform);
-        },
-        kStartSeconds, kPollSeconds);
+    const bool ready = standin_->WaitUntilShowing(
+        [](host::Platform& platform) { return !library::FindMailboxWindow(platform).IsNone(); },
+        kStartSeconds);
     ASSERT_TRUE(ready) << "the stand-in host's mailbox does not show";
   }
   static void TearDownTestSuite() { standin_.reset(); }
@@ -265,8 +238,10 @@ TEST_F(StandinMailProgram, ScreenNameExistsProbesWithARefusedMailAndLeavesNothin
 TEST_F(StandinMailProgram, ErrorNamesAreReadFromTheErrorWindow) {
   EXPECT_EQ(library::CountMailErrors(platform_), 0);
   standin_->Order("mail-error");
-  ASSERT_TRUE(Eventually([&] { return bool(library::FindMailErrorWindow(platform_)); }));
-  EXPECT_EQ(library::CountMailErrors(platform_), 2);
+  // The host makes the window first and fills in its text after, as a user sees it
+  // appear: the names are read once the window shows them.
+  EXPECT_TRUE(Eventually([&] { return library::CountMailErrors(platform_) == 2; }))
+      << "the error window names " << library::CountMailErrors(platform_) << " people";
   EXPECT_EQ(library::MailErrorName(platform_, 1), "J\u00fcrgen");
   EXPECT_EQ(library::MailErrorName(platform_, 2), "No Body");
   EXPECT_EQ(library::MailErrorName(platform_, 3), "");

@@ -2,6 +2,10 @@
 
 #include <fstream>
 
+#include "host/wait.h"
+#include "host/win32_platform.h"
+#include "host/window_search.h"
+
 namespace velto::testing {
 namespace {
 
@@ -74,6 +78,19 @@ std::vector<std::string> StandinProcess::Records() const {
 
 void StandinProcess::Order(const std::string& order) const {
   std::ofstream(controlPath_, std::ios::binary | std::ios::app) << order << '\n';
+}
+
+bool StandinProcess::WaitUntilShowing(const std::function<bool(host::Platform&)>& shows,
+                                      double seconds) const {
+  constexpr double kPollSeconds = 0.01;
+  host::Win32Platform platform;
+  return host::WaitFor(
+      platform,
+      [&] {
+        const host::WindowHandle frame = host::FindHostFrame(platform);
+        return frame && platform.GetWindowThreadProcessId(frame) == id() && shows(platform);
+      },
+      seconds, kPollSeconds);
 }
 
 }  // namespace velto::testing

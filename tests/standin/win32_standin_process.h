@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "host/platform.h"
 
 namespace velto::testing {
 
@@ -28,6 +31,8 @@ class StandinProcess {
   // Appends an order to the control file ("sample-mail"), which the host reads within
   // a fraction of a second.
   void Order(const std::string& order) const;
+  // Waits at most `seconds` until the host's frame is this process's and `shows` holds.
+  bool WaitUntilShowing(const std::function<bool(host::Platform&)>& shows, double seconds) const;
 
  private:
   std::string logPath_, controlPath_;

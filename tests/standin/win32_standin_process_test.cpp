@@ -18,6 +18,7 @@
 #include "library/windows/host_menus.h"
 #include "standin/standin_menus.h"
 #include "support/known_difference.h"
+#include "support/own_controls.h"
 #include "win32_standin_process.h"
 
 namespace velto::testing {
@@ -33,15 +34,6 @@ constexpr char kScreenName[] = "Ann Lee";
 // the host's 8-bit code page, and one longer than the 16 bytes the library reads.
 constexpr char kPeopleArgument[] = "--people=Bob,Ann Lee,Zo\u00eb \u00b7,A Name Of Twenty Ch";
 
-// A list box of our own, as the toolkit would give it to the library.
-class ItemList : public host::ListControl {
- public:
-  int Count() const override { return static_cast<int>(items.size()); }
-  std::string Item(int index) const override { return items.at(static_cast<std::size_t>(index)); }
-  void AddItem(const std::string& item) override { items.push_back(item); }
-  std::vector<std::string> items;
-};
-
 // One stand-in host for the whole suite: starting a program under Wine takes a while.
 class StandinHostProgram : public ::testing::Test {
  protected:
@@ -49,15 +41,9 @@ class StandinHostProgram : public ::testing::Test {
     standin_ = std::make_unique<StandinProcess>(
         std::vector<std::string>{std::string("--name=") + kScreenName, kPeopleArgument});
     ASSERT_TRUE(standin_->started()) << "cannot start " << StandinHostPath();
-    host::Win32Platform platform;
-    const bool ready = host::WaitFor(
-        platform,
-        [&] {
-          const WindowHandle frame = host::FindHostFrame(platform);
-          return frame && platform.GetWindowThreadProcessId(frame) == standin_->id() &&
-                 library::FindChatPeopleList(platform);
-        },
-        kStartSeconds, kPollSeconds);
+    const bool ready = standin_->WaitUntilShowing(
+        [](host::Platform& platform) { return !library::FindChatPeopleList(platform).IsNone(); },
+        kStartSeconds);
     ASSERT_TRUE(ready) << "the stand-in host's frame and chat room do not show";
   }
   static void TearDownTestSuite() { standin_.reset(); }

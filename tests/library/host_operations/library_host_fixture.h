@@ -8,6 +8,7 @@
 #include "library/windows/form_control.h"
 #include "support/host_fixture.h"
 #include "support/message_sequence.h"
+#include "support/own_controls.h"
 
 namespace velto::testing {
 
@@ -38,15 +39,6 @@ class FakeForm : public library::FormControl {
  private:
   host::WindowHandle handle_;
   int left_, top_, width_, height_;
-};
-
-// A list box of our own.
-class ItemList : public host::ListControl {
- public:
-  int Count() const override { return static_cast<int>(items.size()); }
-  std::string Item(int index) const override { return items.at(static_cast<std::size_t>(index)); }
-  void AddItem(const std::string& item) override { items.push_back(item); }
-  std::vector<std::string> items;
 };
 
 // SendMessageA with a buffer the window fills (WM_GETTEXT, LB_GETTEXT).

@@ -37,7 +37,7 @@ TEST_F(FiledMailTest, FoundByItsCaptionOnly) {
 
 TEST_F(FiledMailTest, ListingDropsTheNulsOfEveryThirdField) {
   OpenFiled({"1\tamy\tHello", "2\tbob\tHi\0 there"s});
-  FakeList list;
+  ItemList list;
   library::ListFiledMail(desktop_, list);
   EXPECT_EQ(list.items, (std::vector<std::string>{"Hello", "Hi there"}));
 }
@@ -62,7 +62,7 @@ TEST_F(FiledMailTest, OpenAndDeleteActOnTheFiledListWithTheFourthIcon) {
 
 TEST_F(FiledMailTest, DuplicatesGoWithTheirOwnProgressCaption) {
   OpenFiled({"1\tamy\tHello", "2\tamy\tHello", "3\tamy\tHello"});
-  FakeForm form("Velto Idler");
+  CaptionForm form("Velto Idler");
   library::DeleteDuplicateFiledMail(desktop_, form, library::kTrue);
   EXPECT_EQ(mail_.FiledMail().Entries(), (std::vector<std::string>{"1\tamy\tHello"}));
   ASSERT_GE(form.captions.size(), 2u);

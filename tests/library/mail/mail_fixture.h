@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "host/controls.h"
-#include "library/windows/form_control.h"
 #include "support/host_fixture.h"
 #include "support/message_sequence.h"
+#include "support/own_controls.h"
 
 namespace velto::testing {
 
@@ -37,30 +36,5 @@ std::vector<Expected> Click(host::WindowHandle button);
 // A click as the library posts it: button down, then up, plain zeros.
 std::vector<Expected> PostedClick(host::WindowHandle button);
 std::vector<Expected> Join(std::initializer_list<std::vector<Expected>> parts);
-
-// A list box of the program's own, in memory.
-class FakeList : public host::ListControl {
- public:
-  int Count() const override { return static_cast<int>(items.size()); }
-  std::string Item(int index) const override { return items.at(static_cast<std::size_t>(index)); }
-  void AddItem(const std::string& item) override { items.push_back(item); }
-  std::vector<std::string> items;
-};
-
-// A form of the program's own that remembers every caption it was given.
-class FakeForm : public library::FormControl {
- public:
-  explicit FakeForm(std::string caption) : captions{std::move(caption)} {}
-  host::WindowHandle Handle() override { return host::kNoWindow; }
-  int Left() override { return 0; }
-  int Top() override { return 0; }
-  int Width() override { return 0; }
-  int Height() override { return 0; }
-  void SetLeft(int) override {}
-  void SetTop(int) override {}
-  std::string Caption() override { return captions.back(); }
-  void SetCaption(const std::string& caption) override { captions.push_back(caption); }
-  std::vector<std::string> captions;
-};
 
 }  // namespace velto::testing

@@ -47,8 +47,8 @@ TEST_F(MailboxTest, NothingReachesTopLevelListsWhenTheMailboxIsClosed) {
   // A list of another program at the top level must never be read or selected.
   desktop_.AddWindow(host::kNoWindow, "_AOL_Tree", "");
   desktop_.AddWindow(host::kNoWindow, "_AOL_Icon", "");
-  FakeList list;
-  FakeForm form("Velto");
+  ItemList list;
+  CaptionForm form("Velto");
   EXPECT_EQ(library::CountMailTab1(desktop_), 0);
   EXPECT_EQ(library::MailTab1Field2(desktop_, 0), "");
   library::OpenMailTab1(desktop_, 0);
@@ -168,7 +168,7 @@ TEST_F(MailboxTest, AHostThatIgnoresTheDeleteButtonDoesNotHoldTheLoop) {
 TEST_F(MailboxTest, DuplicatesGoAndTheFirstOfEachStays) {
   // Case counts in the fields; the first field (the date) does not matter.
   OpenTabOne({"1\tbob\thi", "2\tbob\thi", "3\tamy\thi", "4\tbob\thi", "5\tbob\tHI"});
-  FakeForm form("Velto Idler");
+  CaptionForm form("Velto Idler");
   library::DeleteDuplicateMailTab1(desktop_, form, kTrue);
   EXPECT_EQ(TabOne(), (std::vector<std::string>{"1\tbob\thi", "3\tamy\thi", "5\tbob\tHI"}));
   ASSERT_GE(form.captions.size(), 4u);
@@ -177,14 +177,14 @@ TEST_F(MailboxTest, DuplicatesGoAndTheFirstOfEachStays) {
   EXPECT_EQ(form.captions[3], "Now checking #0 for match with #2");
   EXPECT_EQ(form.Caption(), "Velto Idler");
 
-  FakeForm quiet("Velto Idler");
+  CaptionForm quiet("Velto Idler");
   library::DeleteDuplicateMailTab1(desktop_, quiet, kFalse);
   EXPECT_EQ(quiet.captions, (std::vector<std::string>{"Velto Idler", "Velto Idler"}));
 }
 
 TEST_F(MailboxTest, ListingAddsEachThirdFieldAsRead) {
   OpenTabOne({"1\ta\tFirst", "2\tb\tSecond"}, {"3\tc\tOther"});
-  FakeList tabOne, tabTwo;
+  ItemList tabOne, tabTwo;
   library::ListMailTab1(desktop_, tabOne);
   library::ListMailTab2(desktop_, tabTwo);
   // The read buffer holds one character more than the entry: its NUL stays in the item.
@@ -194,7 +194,7 @@ TEST_F(MailboxTest, ListingAddsEachThirdFieldAsRead) {
 
 TEST_F(MailboxTest, EachTabsRoutinesReachOnlyTheirOwnTab) {
   mailbox_ = mail_.OpenMailbox({{{"1\ta\tOne"}, {"2\tb\tTwo"}, {"3\tc\tThree"}}});
-  FakeList lists[3];
+  ItemList lists[3];
   library::ListMailTab1(desktop_, lists[0]);
   library::ListMailTab2(desktop_, lists[1]);
   library::ListMailTab3(desktop_, lists[2]);
