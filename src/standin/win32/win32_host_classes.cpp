@@ -157,6 +157,12 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   return Finish(record, hwnd, message, wParam, lParam, result);
 }
 
+// A window the model reacts to closes only when its reaction says so (a mail that asks
+// whether to save first); the others close as the system closes them.
+bool ClosesOnlyByItsReaction(const RecordPtr& record, UINT message) {
+  return message == WM_CLOSE && record && record->reaction;
+}
+
 LRESULT CALLBACK HostChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const RecordPtr record = RecordOf(hwnd);
   if (message == WM_PAINT) {
@@ -166,9 +172,7 @@ LRESULT CALLBACK HostChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   // WM_SIZE goes on to DefMDIChildProc as well, which MDI needs for maximizing.
   if (message == WM_SIZE)
     LayOutHostWindow(hwnd);
-  // A window the model reacts to closes only when its reaction says so (a mail that
-  // asks whether to save first); the others close as the system closes them.
-  if (message == WM_CLOSE && record && record->reaction)
+  if (ClosesOnlyByItsReaction(record, message))
     return Finish(record, hwnd, message, wParam, lParam, 0);
   const LRESULT result = ::DefMDIChildProcA(hwnd, message, wParam, lParam);
   return Finish(record, hwnd, message, wParam, lParam, result);
@@ -184,7 +188,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     LayOutHostWindow(hwnd);
     return 0;
   }
-  if (message == WM_CLOSE && record && record->reaction)
+  if (ClosesOnlyByItsReaction(record, message))
     return Finish(record, hwnd, message, wParam, lParam, 0);
   const LRESULT result = ::DefWindowProcA(hwnd, message, wParam, lParam);
   return Finish(record, hwnd, message, wParam, lParam, result);
