@@ -69,10 +69,12 @@ void PumpFor(DWORD milliseconds) {
   }
 }
 
-// A window's client area as it paints itself (WM_PRINTCLIENT), one COLORREF per pixel.
+// A window's client area, one COLORREF per pixel: as it paints itself (WM_PRINTCLIENT),
+// or as it is on the screen now.
 class Rendering {
  public:
-  explicit Rendering(HWND window) {
+  enum class From { kPrintClient, kScreen };
+  explicit Rendering(HWND window, From from = From::kPrintClient) {
     RECT client;
     ::GetClientRect(window, &client);
     width_ = client.right;
@@ -83,8 +85,14 @@ class Rendering {
     HDC dc = ::CreateCompatibleDC(nullptr);
     HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = ::SelectObject(dc, bitmap);
-    ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                   PRF_CLIENT | PRF_ERASEBKGND);
+    if (from == From::kPrintClient) {
+      ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    } else {
+      HDC screen = ::GetDC(window);
+      ::BitBlt(dc, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
+      ::ReleaseDC(window, screen);
+    }
     ::GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     for (int i = 0; i < width_ * height_; ++i) {
@@ -96,19 +104,24 @@ class Rendering {
     ::DeleteDC(dc);
   }
   COLORREF At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+  int RedPixels() const {
+    int red = 0;
+    for (COLORREF c : pixels_) {
+      if (GetRValue(c) >= 0x80)
+        ++red;
+    }
+    return red;
+  }
   // Red text on black: every pixel a shade of pure red (smoothing may soften the edges),
   // the corner black, and some text drawn.
   void ExpectRedOnBlack(const std::string& what) const {
     ASSERT_FALSE(pixels_.empty()) << what;
-    int red = 0;
     for (COLORREF c : pixels_) {
       ASSERT_TRUE(GetGValue(c) == 0 && GetBValue(c) == 0)
           << what << ": pixel " << std::hex << c << " is neither red nor black";
-      if (GetRValue(c) >= 0x80)
-        ++red;
     }
     EXPECT_EQ(At(0, 0), RGB(0, 0, 0)) << what;
-    EXPECT_GT(red, 0) << what << ": no text";
+    EXPECT_GT(RedPixels(), 0) << what << ": no text";
   }
 
  private:
@@ -399,6 +412,47 @@ TEST_F(Win32ToolkitTest, TextCrossesToAndFromWindowsAsWindows1252) {
   const std::string time = toolkit_.TimeOfDayText();
   EXPECT_NE(time.find(':'), std::string::npos) << time;
   EXPECT_EQ(time.find('\0'), std::string::npos) << "the terminating null is not text";
+}
+
+// The clock's label changes every second: a new caption is on the screen as soon as it
+// is set, before the program's loop handles anything, as a system STATIC draws it.
+TEST_F(Win32ToolkitTest, ANewCaptionIsOnTheScreenAtOnce) {
+  toolkit_.Show(FormId::kForm2);
+  PumpFor(100);
+  HWND clock = Control(FormId::kForm2, "Label8");
+  toolkit_.SetCaption(FormId::kForm2, "Label8", "");
+  EXPECT_EQ(Rendering(clock, Rendering::From::kScreen).RedPixels(), 0);
+  toolkit_.SetCaption(FormId::kForm2, "Label8", "12:34:56");
+  Rendering(clock, Rendering::From::kScreen).ExpectRedOnBlack("the clock");
+  toolkit_.SetCaption(FormId::kForm2, "Label8", "");
+  EXPECT_EQ(Rendering(clock, Rendering::From::kScreen).RedPixels(), 0) << "the old one wiped";
+}
+
+// The clock's text is never behind the system's time of day, also right after a whole
+// second: it is one of the two times read just before and just after it.
+TEST_F(Win32ToolkitTest, TheTimeOfDayTextKeepsUpWithTheSystemsClock) {
+  const auto formatted = [](const SYSTEMTIME& time) {
+    char text[64] = {};
+    ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, text, sizeof text);
+    return std::string(text);
+  };
+  int behind = 0;
+  int seconds = 0;
+  std::string previous;
+  for (const ULONGLONG end = ::GetTickCount64() + 2500; ::GetTickCount64() < end; ::Sleep(5)) {
+    SYSTEMTIME before;
+    ::GetLocalTime(&before);
+    const std::string text = toolkit_.TimeOfDayText();
+    SYSTEMTIME after;
+    ::GetLocalTime(&after);
+    if (text != formatted(before) && text != formatted(after))
+      ++behind;
+    if (text != previous)
+      ++seconds;
+    previous = text;
+  }
+  EXPECT_EQ(behind, 0);
+  EXPECT_GE(seconds, 3) << "2.5 s show at least three seconds";
 }
 
 // A label's caption is read back as the label shows it, after every kind of write: the

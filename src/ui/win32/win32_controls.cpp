@@ -4,6 +4,7 @@
 
 #include "host/host_text.h"
 #include "ui/win32/win32_dpi.h"
+#include "ui/win32/win32_label.h"
 
 namespace velto::ui {
 namespace {
@@ -20,7 +21,7 @@ HWND CreateChild(HWND parent, DWORD exStyle, const char* className, DWORD style,
 }  // namespace
 
 HWND ControlCreateLabel(HWND parent, const ControlLayout& control, int id) {
-  return CreateChild(parent, 0, "STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, control, id);
+  return CreateChild(parent, 0, kLabelClassName, 0, control, id);
 }
 
 HWND ControlCreateTextBox(HWND parent, const ControlLayout& control, int id) {

@@ -8,13 +8,14 @@
 
 namespace velto::ui {
 
-// Thin helpers over the standard STATIC and EDIT controls that realise labels and text
-// boxes. Text crosses into the "A" API as the host's 8-bit code page.
+// Thin helpers over the controls that realise labels (the program's own label class)
+// and text boxes (the standard EDIT). Text crosses into the "A" API as the host's 8-bit
+// code page.
 
 // A label: left-aligned text that keeps its leading spaces and no "&" mnemonics. It
 // stays on one line: a caption a little wider than its label (fonts differ between
 // systems) is cut at the right instead of wrapping below the label's bottom edge. It
-// answers the mouse (SS_NOTIFY), so a press on it never falls through to the window's
+// answers the mouse (STN_CLICKED), so a press on it never falls through to the window's
 // background, where it would start a drag.
 HWND ControlCreateLabel(HWND parent, const ControlLayout& control, int id);
 // An ordinary single-line edit box with the sunken border.

@@ -20,9 +20,11 @@ HCURSOR CursorHandle(Cursor cursor) {
 
 }  // namespace
 
-Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers)
+Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers,
+                     std::function<void()> onTimeChange)
     : layout_(layout),
       handlers_(handlers),
+      onTimeChange_(std::move(onTimeChange)),
       background_(::CreateSolidBrush(ControlColour(kBackgroundColour))),
       controls_(layout.controls.size(), nullptr),
       timers_(layout.controls.size()),
@@ -269,6 +271,11 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (WM_SETFOCUS == message) {
     FocusTextBox();
+    return 0;
+  }
+  if (WM_TIMECHANGE == message) {
+    if (onTimeChange_)
+      onTimeChange_();
     return 0;
   }
   if (WM_QUERYENDSESSION == message)

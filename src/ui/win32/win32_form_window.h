@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -22,7 +23,10 @@ inline constexpr char kFormClassName[] = "VeltoForm";
 // timers on SetTimer. Its events run the handlers bound to it.
 class Win32Form {
  public:
-  Win32Form(const FormLayout& layout, const HandlerTable& handlers);
+  // `onTimeChange` runs when the system's time has been set (WM_TIMECHANGE, which only
+  // top-level windows receive).
+  Win32Form(const FormLayout& layout, const HandlerTable& handlers,
+            std::function<void()> onTimeChange);
   ~Win32Form();
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
@@ -72,6 +76,7 @@ class Win32Form {
 
   const FormLayout& layout_;
   const HandlerTable& handlers_;
+  std::function<void()> onTimeChange_;
   HWND hwnd_ = nullptr;
   int dpi_ = 0;
   HBRUSH background_ = nullptr;

@@ -9,6 +9,7 @@
 #include "host/host_text.h"
 #include "host/win32_handles.h"
 #include "ui/win32/win32_form_window.h"
+#include "ui/win32/win32_label.h"
 
 namespace velto::ui {
 
@@ -20,8 +21,10 @@ Win32Toolkit::Win32Toolkit() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   Win32Form::RegisterWindowClass();
+  RegisterLabelClass();
   for (FormId id : {FormId::kForm1, FormId::kForm2, FormId::kForm3}) {
-    forms_[static_cast<int>(id)] = std::make_unique<Win32Form>(LayoutOf(id), handlers_);
+    forms_[static_cast<int>(id)] =
+        std::make_unique<Win32Form>(LayoutOf(id), handlers_, [this] { nextTimeReading_.Forget(); });
   }
 }
 
@@ -135,12 +138,16 @@ std::string FormattedTime(const SYSTEMTIME& time) {
 
 }  // namespace
 
-// The clock asks twenty times a second and the text changes once a second at most: it
-// is formatted again only when the second has changed. Formatting costs Wine more than
-// all the rest of a tick.
+// The clock asks twenty times a second and the text changes once a second at most: the
+// time of day is read only near the next whole second, and formatted again only when
+// the second has changed. Formatting costs Wine more than all the rest of a tick.
 std::string Win32Toolkit::TimeOfDayText() {
+  const DWORD tick = ::GetTickCount();
+  if (!nextTimeReading_.Due(tick))
+    return formattedTime_;
   SYSTEMTIME now;
   ::GetLocalTime(&now);
+  nextTimeReading_.Read(tick, now.wMilliseconds);
   const int second = (now.wHour * 60 + now.wMinute) * 60 + now.wSecond;
   if (second != formattedSecond_) {
     formattedTime_ = FormattedTime(now);

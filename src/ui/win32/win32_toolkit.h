@@ -7,6 +7,7 @@
 
 #include "host/window_handle.h"
 #include "ui/handler_table.h"
+#include "ui/next_time_reading.h"
 #include "ui/toolkit.h"
 
 namespace velto::ui {
@@ -54,6 +55,7 @@ class Win32Toolkit : public Toolkit {
   // The last time of day formatted, and the second of the day it is for (-1: none yet).
   std::string formattedTime_;
   int formattedSecond_ = -1;
+  NextTimeReading nextTimeReading_;
 };
 
 }  // namespace velto::ui

@@ -1,0 +1,158 @@
+#include "ui/win32/win32_label.h"
+
+#include <string>
+
+namespace velto::ui {
+namespace {
+
+constexpr UINT kTextFormat = DT_LEFT | DT_EXPANDTABS | DT_NOPREFIX;
+
+// What a label remembers beside its window's own text, which the system keeps.
+struct LabelState {
+  HFONT font = nullptr;
+  HBRUSH background = nullptr;  // the parent's answer to WM_CTLCOLORSTATIC
+  RECT client{};
+  std::string text;  // in the 8-bit code page, as the system keeps it
+};
+
+LabelState* StateOf(HWND label) {
+  return reinterpret_cast<LabelState*>(::GetWindowLongPtrA(label, GWLP_USERDATA));
+}
+
+// The parent chooses the colours, as it does for a STATIC: into the given DC, returning
+// the brush for the background.
+HBRUSH AskParentForColours(HWND label, HDC dc) {
+  return reinterpret_cast<HBRUSH>(::SendMessageA(::GetParent(label), WM_CTLCOLORSTATIC,
+                                                 reinterpret_cast<WPARAM>(dc),
+                                                 reinterpret_cast<LPARAM>(label)));
+}
+
+// Into a DC that already holds the font and colours.
+void DrawCaption(HDC dc, LabelState& state) {
+  if (state.background)
+    ::FillRect(dc, &state.client, state.background);
+  ::DrawTextA(dc, state.text.c_str(), static_cast<int>(state.text.size()), &state.client,
+              kTextFormat);
+}
+
+// The label's own DC keeps what is selected into it from one use to the next.
+void ChooseFontAndColours(HWND label, LabelState& state) {
+  HDC dc = ::GetDC(label);
+  state.background = AskParentForColours(label, dc);
+  if (state.font)
+    ::SelectObject(dc, state.font);
+  ::ReleaseDC(label, dc);
+}
+
+void DrawNow(HWND label, LabelState& state) {
+  if (!::IsWindowVisible(label))
+    return;
+  HDC dc = ::GetDC(label);
+  DrawCaption(dc, state);
+  ::ReleaseDC(label, dc);
+}
+
+void OnPaint(HWND label, LabelState& state) {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(label, &paint);
+  DrawCaption(dc, state);
+  ::EndPaint(label, &paint);
+}
+
+// Into somebody else's DC (a picture of the window): that DC is set up here and left as
+// it was found.
+void OnPrintClient(HWND label, LabelState& state, HDC dc) {
+  const int saved = ::SaveDC(dc);
+  LabelState into = state;
+  into.background = AskParentForColours(label, dc);
+  if (state.font)
+    ::SelectObject(dc, state.font);
+  DrawCaption(dc, into);
+  ::RestoreDC(dc, saved);
+}
+
+void NotifyParent(HWND label, WORD code) {
+  const auto id = static_cast<WORD>(::GetWindowLongPtrA(label, GWLP_ID));
+  ::SendMessageA(::GetParent(label), WM_COMMAND, MAKEWPARAM(id, code),
+                 reinterpret_cast<LPARAM>(label));
+}
+
+LRESULT OnSetText(HWND label, LabelState& state, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = ::DefWindowProcA(label, WM_SETTEXT, wParam, lParam);
+  const auto* text = reinterpret_cast<const char*>(lParam);
+  state.text = text ? text : "";
+  DrawNow(label, state);
+  return result;
+}
+
+LRESULT HandleMessage(HWND label, LabelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (WM_CREATE == message) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    state.text = create->lpszName ? create->lpszName : "";
+    ChooseFontAndColours(label, state);
+    return 0;
+  }
+  if (WM_SETTEXT == message)
+    return OnSetText(label, state, wParam, lParam);
+  if (WM_SETFONT == message) {
+    state.font = reinterpret_cast<HFONT>(wParam);
+    ChooseFontAndColours(label, state);
+    if (LOWORD(lParam))
+      ::InvalidateRect(label, nullptr, TRUE);
+    return 0;
+  }
+  if (WM_GETFONT == message)
+    return reinterpret_cast<LRESULT>(state.font);
+  if (WM_SIZE == message) {
+    ::GetClientRect(label, &state.client);
+    return 0;
+  }
+  if (WM_ERASEBKGND == message)
+    return TRUE;  // the caption's own fill covers the background
+  if (WM_PAINT == message) {
+    OnPaint(label, state);
+    return 0;
+  }
+  if (WM_PRINTCLIENT == message) {
+    OnPrintClient(label, state, reinterpret_cast<HDC>(wParam));
+    return 0;
+  }
+  if (WM_LBUTTONDOWN == message) {
+    NotifyParent(label, STN_CLICKED);
+    return 0;
+  }
+  if (WM_LBUTTONDBLCLK == message) {
+    NotifyParent(label, STN_DBLCLK);
+    return 0;
+  }
+  return ::DefWindowProcA(label, message, wParam, lParam);
+}
+
+LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (WM_NCCREATE == message)
+    ::SetWindowLongPtrA(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new LabelState));
+  LabelState* state = StateOf(label);
+  if (!state)
+    return ::DefWindowProcA(label, message, wParam, lParam);
+  if (WM_NCDESTROY == message) {
+    ::SetWindowLongPtrA(label, GWLP_USERDATA, 0);
+    delete state;
+    return ::DefWindowProcA(label, message, wParam, lParam);
+  }
+  return HandleMessage(label, *state, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterLabelClass() {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_OWNDC | CS_DBLCLKS;
+  wc.lpfnWndProc = LabelProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kLabelClassName;
+  ::RegisterClassExA(&wc);  // fails harmlessly when already registered
+}
+
+}  // namespace velto::ui
