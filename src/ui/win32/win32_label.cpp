@@ -1,22 +1,33 @@
 #include "ui/win32/win32_label.h"
 
 #include <string>
+#include <string_view>
 
 namespace velto::ui {
 namespace {
 
 constexpr UINT kTextFormat = DT_LEFT | DT_EXPANDTABS | DT_NOPREFIX;
 
-// What a label remembers beside its window's own text, which the system keeps.
+// What a label remembers beside its window's text, which the system keeps.
 struct LabelState {
   HFONT font = nullptr;
   HBRUSH background = nullptr;  // the parent's answer to WM_CTLCOLORSTATIC
   RECT client{};
-  std::string text;  // in the 8-bit code page, as the system keeps it
 };
 
 LabelState* StateOf(HWND label) {
   return reinterpret_cast<LabelState*>(::GetWindowLongPtrA(label, GWLP_USERDATA));
+}
+
+// The caption in the 8-bit code page, as the system keeps it.
+std::string CaptionOf(HWND label) {
+  const int length = ::GetWindowTextLengthA(label);
+  if (length <= 0)
+    return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = ::GetWindowTextA(label, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
 }
 
 // The parent chooses the colours, as it does for a STATIC: into the given DC, returning
@@ -28,11 +39,11 @@ HBRUSH AskParentForColours(HWND label, HDC dc) {
 }
 
 // Into a DC that already holds the font and colours.
-void DrawCaption(HDC dc, LabelState& state) {
-  if (state.background)
-    ::FillRect(dc, &state.client, state.background);
-  ::DrawTextA(dc, state.text.c_str(), static_cast<int>(state.text.size()), &state.client,
-              kTextFormat);
+void DrawCaption(HDC dc, const RECT& client, HBRUSH background, std::string_view text) {
+  if (background)
+    ::FillRect(dc, &client, background);
+  RECT area = client;  // DrawText's rectangle is in-out, though unchanged with these flags
+  ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area, kTextFormat);
 }
 
 // The label's own DC keeps what is selected into it from one use to the next.
@@ -44,30 +55,29 @@ void ChooseFontAndColours(HWND label, LabelState& state) {
   ::ReleaseDC(label, dc);
 }
 
-void DrawNow(HWND label, LabelState& state) {
+void DrawNow(HWND label, const LabelState& state, std::string_view text) {
   if (!::IsWindowVisible(label))
     return;
   HDC dc = ::GetDC(label);
-  DrawCaption(dc, state);
+  DrawCaption(dc, state.client, state.background, text);
   ::ReleaseDC(label, dc);
 }
 
-void OnPaint(HWND label, LabelState& state) {
+void OnPaint(HWND label, const LabelState& state) {
   PAINTSTRUCT paint;
   HDC dc = ::BeginPaint(label, &paint);
-  DrawCaption(dc, state);
+  DrawCaption(dc, state.client, state.background, CaptionOf(label));
   ::EndPaint(label, &paint);
 }
 
 // Into somebody else's DC (a picture of the window): that DC is set up here and left as
 // it was found.
-void OnPrintClient(HWND label, LabelState& state, HDC dc) {
+void OnPrintClient(HWND label, const LabelState& state, HDC dc) {
   const int saved = ::SaveDC(dc);
-  LabelState into = state;
-  into.background = AskParentForColours(label, dc);
+  HBRUSH background = AskParentForColours(label, dc);
   if (state.font)
     ::SelectObject(dc, state.font);
-  DrawCaption(dc, into);
+  DrawCaption(dc, state.client, background, CaptionOf(label));
   ::RestoreDC(dc, saved);
 }
 
@@ -77,18 +87,16 @@ void NotifyParent(HWND label, WORD code) {
                  reinterpret_cast<LPARAM>(label));
 }
 
-LRESULT OnSetText(HWND label, LabelState& state, WPARAM wParam, LPARAM lParam) {
+// The new caption is drawn from the message itself: the system has just stored it.
+LRESULT OnSetText(HWND label, const LabelState& state, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = ::DefWindowProcA(label, WM_SETTEXT, wParam, lParam);
   const auto* text = reinterpret_cast<const char*>(lParam);
-  state.text = text ? text : "";
-  DrawNow(label, state);
+  DrawNow(label, state, text ? text : "");
   return result;
 }
 
 LRESULT HandleMessage(HWND label, LabelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
   if (WM_CREATE == message) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    state.text = create->lpszName ? create->lpszName : "";
     ChooseFontAndColours(label, state);
     return 0;
   }
