@@ -116,6 +116,40 @@ constexpr std::array<std::string_view, kAsciiEnd> AsciiFlips() {
 }
 constexpr std::array<std::string_view, kAsciiEnd> kAsciiFlips = AsciiFlips();
 
+// The wide characters a flip changes, found by their last byte, which tells them apart:
+// chat art is full of wide characters, and trying every one of them in turn cost more
+// than all the rest of a flip.
+constexpr std::array<const Partners*, 256> WideFlipsByLastByte() {
+  std::array<const Partners*, 256> table{};
+  for (const Partners& flip : kFlipped) {
+    if (flip.first.size() > 1)
+      table[static_cast<unsigned char>(flip.first.back())] = &flip;
+  }
+  return table;
+}
+constexpr std::array<const Partners*, 256> kWideFlipsByLastByte = WideFlipsByLastByte();
+
+constexpr bool NoTwoWideFlipsEndAlike() {
+  std::size_t wide = 0;
+  std::size_t found = 0;
+  for (const Partners& flip : kFlipped) wide += flip.first.size() > 1 ? 1 : 0;
+  for (const Partners* flip : kWideFlipsByLastByte) found += flip != nullptr ? 1 : 0;
+  return wide == found;
+}
+static_assert(NoTwoWideFlipsEndAlike(), "each wide flipped character needs a last byte of its own");
+
+// What a character of more than one byte becomes; nothing (a null view) if it stays.
+std::string_view WideFlipOf(std::string_view character) {
+  const Partners* flip = kWideFlipsByLastByte[static_cast<unsigned char>(character.back())];
+  if (flip == nullptr || flip->first.size() != character.size())
+    return {};
+  for (std::size_t i = 0; i < character.size(); ++i) {
+    if (flip->first[i] != character[i])
+      return {};
+  }
+  return flip->second;
+}
+
 // Turns the characters of lines in order. A run of apostrophes may go on over a line
 // feed, which is dropped, but not over a line break.
 class Flipper {
@@ -128,6 +162,15 @@ class Flipper {
   void Line(std::string_view line) {
     std::size_t kept = 0;  // where the bytes not yet written, all unchanged, begin
     for (std::size_t i = 0; i < line.size();) {
+      // Most bytes stay as they are: a run of them is passed over at once. No byte inside
+      // a character of several bytes begins a turned one, so the run stops only at the
+      // first byte of a character.
+      const std::size_t run = RunOfKeptBytes(line, i);
+      if (run > 0) {
+        apostrophes_ = 0;
+        i += run;
+        continue;
+      }
       const auto byte = static_cast<unsigned char>(line[i]);
       const std::size_t length = CharacterLength(byte);
       std::string_view becomes;
@@ -152,8 +195,18 @@ class Flipper {
   char* end() const { return to_; }
 
  private:
+  static std::size_t RunOfKeptBytes(std::string_view line, std::size_t from) {
+    std::size_t to = from;
+    while (to < line.size() && !kFlipStarts[static_cast<unsigned char>(line[to])]) ++to;
+    return to - from;
+  }
+
+  // Through a local pointer: a store through a char pointer could change any member, so
+  // writing through `to_` itself would reload it for every byte.
   void Write(std::string_view bytes) {
-    for (char c : bytes) *to_++ = c;
+    char* to = to_;
+    for (char c : bytes) *to++ = c;
+    to_ = to;
   }
 
   // False when the character stays as it is.
@@ -168,14 +221,7 @@ class Flipper {
       return true;
     }
     const auto byte = static_cast<unsigned char>(character[0]);
-    if (byte < kAsciiEnd) {
-      becomes = kAsciiFlips[byte];
-    } else {
-      for (const auto& [from, to] : kFlipped) {
-        if (character == from)
-          becomes = to;
-      }
-    }
+    becomes = byte < kAsciiEnd ? kAsciiFlips[byte] : WideFlipOf(character);
     if (becomes.data() == nullptr)
       return false;
     apostrophes_ = 0;
