@@ -87,11 +87,12 @@ void NotifyParent(HWND label, WORD code) {
                  reinterpret_cast<LPARAM>(label));
 }
 
-// The new caption is drawn from the message itself: the system has just stored it.
+// The new caption is drawn from the message itself, once the system has stored it.
 LRESULT OnSetText(HWND label, const LabelState& state, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = ::DefWindowProcA(label, WM_SETTEXT, wParam, lParam);
   const auto* text = reinterpret_cast<const char*>(lParam);
-  DrawNow(label, state, text ? text : "");
+  if (result)
+    DrawNow(label, state, text ? text : "");
   return result;
 }
 
