@@ -43,6 +43,15 @@ bool HandOver(Platform& platform, const InstantMessageWindow& im, const std::str
   return platform.LastSendAnswered() && ClickSendButton(platform, im.send);
 }
 
+// A box is found as soon as it is created, before it is shown. A space pressed then is
+// lost when the box is shown and activated, and the box stays up; so the press waits
+// for the box to show, and is made anyway once a shown box is overdue.
+void AwaitHostMessageBoxShown(Platform& platform, WindowHandle box) {
+  WaitForHost(
+      platform, [&] { return platform.IsWindowVisible(box); }, timings::kHostMessageBoxShowSeconds,
+      timings::kWindowPollSeconds);
+}
+
 void ConfirmHostMessageBox(Platform& platform, WindowHandle box, WindowHandle im) {
   const WindowHandle button = FindChild(platform, box, host_class::kButton);
   if (button) {
@@ -93,6 +102,7 @@ InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& 
     return InstantMessageOutcome::kTimedOut;
   if (!box)
     return InstantMessageOutcome::kTaken;
+  AwaitHostMessageBoxShown(platform, box);
   ConfirmHostMessageBox(platform, box, stillOpen);
   return InstantMessageOutcome::kRefused;
 }

@@ -12,6 +12,10 @@ inline constexpr double kWindowPollSeconds = 0.012;
 // the host's answer, before it gives up.
 inline constexpr double kInstantMessageWaitSeconds = 60.0;
 
+// How long a host message box, once found, may take to show itself before its button
+// is pressed anyway: as long as a hung host gets.
+inline constexpr double kHostMessageBoxShowSeconds = 5.0;
+
 // A host window that has not answered a message in this long counts as missing
 // (the same cut-off Windows itself uses to call a window hung).
 inline constexpr unsigned kHungHostMilliseconds = 5000;

@@ -2,6 +2,7 @@
 
 #include "host/host_routines.h"
 #include "host/messages.h"
+#include "host/timings.h"
 #include "support/host_fixture.h"
 #include "support/message_sequence.h"
 
@@ -110,6 +111,68 @@ TEST_F(SendInstantMessageTest, NeverClicksBeforeTheNinthIconExists) {
   EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kTaken);
   ExpectSequence(desktop_, {}, "the first eight icons never clicked", icons);
   EXPECT_FALSE(desktop_.Exists(ninth));
+}
+
+// An instant-message window whose send button makes a host message box that is hidden
+// at first: shown `showAfter` seconds later, or never when that is negative. Notes when
+// the box showed and when its button took the space key.
+class HiddenMessageBoxTest : public SendInstantMessageTest {
+ protected:
+  void AddRefusingWindow(double showAfter) {
+    const WindowHandle im =
+        desktop_.AddWindow(standin_.mdiClient(), "AOL Child", "Send Instant Message");
+    desktop_.AddWindow(im, "RICHCNTL", "");
+    for (int i = 0; i < 8; ++i) desktop_.AddWindow(im, "_AOL_Icon", "");
+    desktop_.AddWindow(im, "_AOL_Icon", "", [this, showAfter](auto&, WindowHandle, const auto& m) {
+      if (m.message == WM_LBUTTONUP)
+        MakeHiddenBox(showAfter);
+      return std::intptr_t{0};
+    });
+  }
+  void MakeHiddenBox(double showAfter) {
+    madeAt_ = desktop_.Now();
+    box_ = desktop_.AddWindow(host::kNoWindow, "#32770", "America Online");
+    desktop_.ShowWindow(box_, kHide);
+    desktop_.AddWindow(box_, "Button", "OK", [this](auto&, WindowHandle, const auto& m) {
+      if (m.message == WM_KEYDOWN && pressedAt_ < 0) {
+        pressedAt_ = desktop_.Now();
+        pressedWhileShown_ = desktop_.IsWindowVisible(box_);
+      }
+      return std::intptr_t{0};
+    });
+    if (showAfter >= 0) {
+      desktop_.Schedule(showAfter, [this] {
+        shownAt_ = desktop_.Now();
+        desktop_.ShowWindow(box_, kShow);
+      });
+    }
+  }
+  static constexpr int kHide = 0;  // SW_HIDE
+  static constexpr int kShow = 5;  // SW_SHOW
+
+  WindowHandle box_;
+  double madeAt_ = -1, shownAt_ = -1, pressedAt_ = -1;
+  bool pressedWhileShown_ = false;
+};
+
+// A box is found from the moment it is made. A space pressed before it shows is lost
+// when it is shown and activated, and the box stays up.
+TEST_F(HiddenMessageBoxTest, PressesTheHostMessageBoxOnlyOnceItShows) {
+  AddRefusingWindow(0.5);
+  EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
+  desktop_.RunFor(0.1);
+  ASSERT_GE(shownAt_, 0) << "the box was shown";
+  ASSERT_GE(pressedAt_, 0) << "the button took the space key";
+  EXPECT_TRUE(pressedWhileShown_);
+  EXPECT_LT(pressedAt_ - shownAt_, 0.1) << "pressed soon after the box showed";
+}
+
+TEST_F(HiddenMessageBoxTest, PressesABoxThatNeverShowsOnceItIsOverdue) {
+  AddRefusingWindow(-1);
+  EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
+  desktop_.RunFor(0.1);
+  ASSERT_GE(pressedAt_, 0) << "the button took the space key";
+  EXPECT_NEAR(pressedAt_ - madeAt_, host::timings::kHostMessageBoxShowSeconds, 0.1);
 }
 
 }  // namespace
