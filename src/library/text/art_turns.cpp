@@ -162,15 +162,6 @@ class Flipper {
   void Line(std::string_view line) {
     std::size_t kept = 0;  // where the bytes not yet written, all unchanged, begin
     for (std::size_t i = 0; i < line.size();) {
-      // Most bytes stay as they are: a run of them is passed over at once. No byte inside
-      // a character of several bytes begins a turned one, so the run stops only at the
-      // first byte of a character.
-      const std::size_t run = RunOfKeptBytes(line, i);
-      if (run > 0) {
-        apostrophes_ = 0;
-        i += run;
-        continue;
-      }
       const auto byte = static_cast<unsigned char>(line[i]);
       const std::size_t length = CharacterLength(byte);
       std::string_view becomes;
@@ -195,12 +186,6 @@ class Flipper {
   char* end() const { return to_; }
 
  private:
-  static std::size_t RunOfKeptBytes(std::string_view line, std::size_t from) {
-    std::size_t to = from;
-    while (to < line.size() && !kFlipStarts[static_cast<unsigned char>(line[to])]) ++to;
-    return to - from;
-  }
-
   // Through a local pointer: a store through a char pointer could change any member, so
   // writing through `to_` itself would reload it for every byte.
   void Write(std::string_view bytes) {
