@@ -10,32 +10,72 @@ XVFB_PID=""
 
 wine_env_start() {
   if [ -z "${DISPLAY:-}" ] || [ "${VELTO_OWN_DISPLAY:-1}" = 1 ]; then
-    local n=$((90 + RANDOM % 800))
+    wine_display_start || return 1
+  fi
+  wine_prefix_ready || wine_prefix_make
+}
+
+# A virtual display of our own. Runs started side by side may pick the same free number
+# at once; the one whose server did not come up picks another.
+wine_display_start() {
+  local attempt n
+  for attempt in $(seq 10); do
+    n=$((90 + RANDOM % 800))
     while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+    for _ in $(seq 50); do
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  done
+  echo "!! no virtual display could be started" >&2
+  XVFB_PID=""
+  return 1
+}
+
+# Whether 32-bit Wine is installed beside the 64-bit one.
+wine_has_32bit_half() { [ -x /usr/lib/wine/wine ]; }
+# What a prefix holds once wineboot has made each half of it.
+wine_prefix_has_64bit_half() { [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; }
+wine_prefix_has_32bit_half() { [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }
+
+# A prefix is used only when it was booted to the end, and holds every half the installed
+# Wine has: wineboot never adds the 32-bit half to a prefix made before 32-bit Wine.
+wine_prefix_ready() {
+  [ -f "$WINEPREFIX/.velto-ready" ] && wine_prefix_has_64bit_half || return 1
+  if wine_has_32bit_half && ! wine_prefix_has_32bit_half; then
+    echo "The Wine prefix $WINEPREFIX was made before 32-bit Wine; making it anew." >&2
+    return 1
   fi
-  # A prefix made before 32-bit Wine was installed lacks its 32-bit half: make it anew.
-  # (The mark says which Wine made it; a machine that runs no 32-bit programs still gets
-  # an empty 32-bit half, and that is not worth remaking every time.)
-  if [ -f "$WINEPREFIX/.velto-ready" ] && [ -e /usr/lib/wine/wine ] &&
-    ! grep -qx wow64 "$WINEPREFIX/.velto-ready"; then
-    rm -f "$WINEPREFIX/.velto-ready"
+}
+
+# Makes the prefix from scratch. A failed boot leaves no prefix behind to be used.
+wine_prefix_make() {
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  local log="$WINEPREFIX.boot.log"
+  if ! WINEDEBUG=err+all "$WINE" wineboot --init >"$log" 2>&1 ||
+    ! /usr/lib/wine/wineserver -w || ! wine_prefix_has_64bit_half; then
+    echo "!! wineboot could not make the Wine prefix $WINEPREFIX; its output:" >&2
+    tail -20 "$log" >&2
+    rm -rf "$WINEPREFIX"
+    return 1
   fi
-  if [ ! -f "$WINEPREFIX/.velto-ready" ]; then
-    mkdir -p "$WINEPREFIX"
-    $WINE wineboot --init >/dev/null 2>&1 || true
-    # Without a window manager, hiding a window would stall 2 s unless Wine manages none.
-    $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    /usr/lib/wine/wineserver -w || true
-    # Wine draws with the fonts of the prefix's Fonts folder: without its own Marlett the
-    # caption buttons read "0 1 r", and without its MS Sans Serif the labels' text is wider
-    # than on Windows.
-    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    if [ -e /usr/lib/wine/wine ]; then echo wow64; else echo win64; fi >"$WINEPREFIX/.velto-ready"
-  fi
+  # Without a window manager, hiding a window would stall 2 s unless Wine manages none.
+  $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w || true
+  # Wine draws with the fonts of the prefix's Fonts folder: without its own Marlett the
+  # caption buttons read "0 1 r", and without its MS Sans Serif the labels' text is wider
+  # than on Windows.
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  touch "$WINEPREFIX/.velto-ready"
 }
 
 # The dots per inch Wine gives its programs (Windows' "LogPixels"); 96 is Wine's default.

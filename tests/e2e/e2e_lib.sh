@@ -93,6 +93,16 @@ start_standin() {
   "$WINE" "$HOST_DIR/standin-host.exe" --log="$(winepath_of "$HOST_LOG")" "$@" >/dev/null 2>&1 &
   STANDIN_PID=$!
   wait_until 90 window_exists "America Online" || fail "the stand-in host did not come up"
+  # It activates its window a moment after showing it; once it is the active window it
+  # takes the X focus from nobody else.
+  wait_until 30 standin_active || fail "the stand-in host did not become the active window"
+}
+standin_active() {
+  local frame X Y WIDTH HEIGHT
+  frame=$(xdotool search --name '^America Online$' 2>/dev/null | head -1)
+  [ -n "$frame" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$frame" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  "$WINE" "$PROBE" foreground-at $((X + WIDTH / 2)) $((Y + 12)) >/dev/null 2>&1
 }
 
 start_idler() {
@@ -134,40 +144,66 @@ click() {
   xdotool mousemove $xy click 1
 }
 
-# Clicks into a text box, empties it and types the text. Without a window manager a
-# click does not always move the keyboard focus to the window, so it is moved first.
-type_into() {
-  local window
-  window=$(form_window "$1") || fail "$1 is not on the screen"
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  click "$1" "$2"
-  sleep 0.3
-  xdotool key --delay 20 End
-  for _ in $(seq 40); do xdotool key BackSpace; done
-  [ -z "$3" ] || xdotool type --delay 30 "$3"
+# --- where the keys go ---
+# No window manager runs on the virtual display, so nobody gives a clicked window the X
+# keyboard focus, and another Wine program that activates a window of its own late (the
+# stand-in host starting up) takes the X focus from the window it was given to. So the
+# tests give the X focus as a window manager would, and give it again while it is
+# elsewhere; keys are typed only once both the X focus and the program's own focus
+# (which velto-probe reads) are where they must go, and what they did is read back. A
+# lost key fails the step that lost it, saying where the keys would have gone instead.
+
+probe() { "$WINE" "$PROBE" "$@" 2>&1 | tr -d '\r'; }
+x_focus() { xdotool getwindowfocus 2>/dev/null; }
+
+# Puts the X focus on window $1 when it is elsewhere; then true when the program's side
+# agrees: `velto-probe $2 $3 $4` (foreground-at or focus-at a screen point).
+keys_would_reach() {
+  local window=$1
+  shift
+  [ "$(x_focus)" = "$window" ] || xdotool windowfocus --sync "$window" 2>/dev/null || return 1
+  "$WINE" "$PROBE" "$@" >/dev/null 2>&1 && [ "$(x_focus)" = "$window" ]
 }
 
-# The start-up box has no text and an OK button. Without a window manager the box does
-# not always hold the keyboard focus, so Enter is backed up by a click on its OK button
-# (centred near the bottom of the box), until the box has gone.
+# Waits until keys typed now would reach window $1 (an X window id) as the active window;
+# $2 $3 is a point inside it, $4 names the step for the failure.
+give_keys_to_window() {
+  wait_until 30 keys_would_reach "$1" foreground-at "$2" "$3" ||
+    fail "$4: keys would not reach it after 30 s (X focus on $(x_focus), wanted $1; $(probe foreground-at "$2" "$3" | tr '\n' ';'))"
+}
+
+# Clicks into a text box as a user does, waits until typed keys would reach it, empties
+# it, types the text, and checks that the box holds exactly that text.
+type_into() {
+  local form=$1 control=$2 text=$3 window xy
+  window=$(form_window "$form") || fail "$form is not on the screen"
+  xy=$(control_centre "$form" "$control")
+  [ -n "$xy" ] || fail "no control $form $control"
+  click "$form" "$control"
+  # shellcheck disable=SC2086
+  wait_until 30 keys_would_reach "$window" focus-at $xy ||
+    fail "typing into $form $control: keys would not reach it after 30 s (X focus on $(x_focus), wanted $window; $(probe focus-at $xy | tr '\n' ';'))"
+  xdotool key --delay 20 End
+  for _ in $(seq 40); do xdotool key BackSpace; done
+  [ -z "$text" ] || xdotool type --delay 30 "$text"
+  # shellcheck disable=SC2086
+  wait_until 30 control_holds "$text" $xy ||
+    fail "typed [$text] into $form $control: it holds [$(probe text-at $xy)] after 30 s"
+}
+control_holds() { [ "$(probe text-at "$2" "$3")" = "$1" ]; }
+
+# The start-up box has no text and an OK button, which holds the box's focus: Enter
+# presses it once the box is the active window.
 box_gone() { ! window_exists "Velto idle"; }
 confirm_startup_box() {
   wait_until 90 window_exists "Velto idle" || fail "no start-up box"
-  local attempt
-  for attempt in 1 2 3 4 5; do
-    local box
-    box=$(xdotool search --name '^Velto idle$' 2>/dev/null | head -1)
-    [ -n "$box" ] || return 0
-    xdotool windowfocus "$box" 2>/dev/null || true
-    xdotool key Return
-    wait_until 2 box_gone && return 0
-    local x y w h
-    eval "$(xdotool getwindowgeometry --shell "$box" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/\1=/p')"
-    x=$X y=$Y w=$WIDTH h=$HEIGHT
-    xdotool mousemove $((x + w / 2)) $((y + h - 22)) click 1
-    wait_until 2 box_gone && return 0
-  done
-  fail "the start-up box did not close"
+  local box X Y WIDTH HEIGHT
+  box=$(xdotool search --name '^Velto idle$' 2>/dev/null | head -1)
+  [ -n "$box" ] || fail "the start-up box went before it was confirmed"
+  eval "$(xdotool getwindowgeometry --shell "$box" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  give_keys_to_window "$box" $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) "confirming the start-up box"
+  xdotool key Return
+  wait_until 30 box_gone || fail "Enter on the start-up box, the active window: the box still shows after 30 s"
 }
 
 # The X window of the program's form, when it is on the screen at its stored place and

@@ -24,16 +24,13 @@ wait_for_form Form2
 
 # Closing the main window by the system's means says the unload line, then ends.
 # The keys go to the active window: a click on the main window's empty background (its
-# lower right corner) makes it so, as it would for a user; without a window manager the
-# first press sometimes still misses, so it is pressed again.
+# lower right corner) makes it so, as it would for a user.
 read -r left top width height <<<"$(awk '$1 == "Form2" && $2 == "-" { print $3, $4, $5, $6 }' "$LAYOUT")"
-for attempt in 1 2 3; do
-  xdotool mousemove $((left + width - 12)) $((top + height - 12)) click 1
-  xdotool windowfocus --sync "$(form_window Form2)" 2>/dev/null || true
-  sleep 0.3
-  xdotool key alt+F4
-  wait_until 10 has_records CHAT 3 && break
-done
+xdotool mousemove $((left + width - 12)) $((top + height - 12)) click 1
+give_keys_to_window "$(form_window Form2)" $((left + width - 12)) $((top + height - 12)) \
+  "Alt+F4 on the main window"
+xdotool key alt+F4
+wait_until 30 has_records CHAT 3 || fail "Alt+F4 on the main window, the active window: no unload line after 30 s"
 wait_for_records CHAT 3
 expect_record CHAT 3 '<> Velto Idle \x8b\x9b By: Vrel'
 wait_until 20 idler_gone || fail "velto-idler.exe still runs after Alt+F4"

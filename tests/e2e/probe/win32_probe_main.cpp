@@ -2,6 +2,13 @@
 //   velto-probe repaint <seconds>  invalidates the idler's main window every 250 ms and
 //                                  times until it has repainted; prints the longest time
 //   velto-probe resources          prints the idler's USER and GDI object counts and memory
+//   velto-probe focus-at <x> <y>   exits 0 when the keyboard focus is on the window at that
+//                                  screen point; prints where the focus is either way
+//   velto-probe foreground-at <x> <y>  exits 0 when the active window is the top-level
+//                                  window at that point; prints which window is active
+//   velto-probe text-at <x> <y>    prints the text of the window at that screen point
+// The end-to-end tests type only once the keys can go where they are meant to go, and then
+// read back what arrived, so that a lost key names the step that lost it.
 // A sent WM_NULL is no measure of responsiveness: a thread blocked inside
 // SendMessageTimeout still answers sent messages while its input and paints wait.
 
@@ -18,6 +25,8 @@ namespace {
 
 constexpr DWORD kInvalidateEveryMilliseconds = 250;
 constexpr DWORD kLookEveryMilliseconds = 5;
+// The system's own cutoff for calling a window hung.
+constexpr UINT kAnswerMilliseconds = 5000;
 constexpr const char* kFormClass = "VeltoForm";
 
 // The idler's largest visible form: its main window.
@@ -104,6 +113,68 @@ int Resources() {
   return 0;
 }
 
+// "class left,top widthxheight "text"" of a window, for the messages of the checks.
+void Describe(const char* what, HWND window) {
+  char name[64] = "none";
+  char text[256] = "";
+  RECT r{};
+  if (window) {
+    ::GetClassNameA(window, name, sizeof name);
+    ::GetWindowRect(window, &r);
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, kAnswerMilliseconds, &ignored);
+  }
+  std::printf("%s: %s %ld,%ld %ldx%ld \"%s\"\n", what, name, r.left, r.top, r.right - r.left,
+              r.bottom - r.top, text);
+}
+
+// The deepest window at a screen point, as a click there would reach it.
+HWND WindowAt(int x, int y) {
+  POINT point{x, y};
+  return ::WindowFromPoint(point);
+}
+
+// The window that typed keys reach now: the focus of the active window's thread.
+HWND KeyboardFocus() {
+  const HWND active = ::GetForegroundWindow();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!active || !::GetGUIThreadInfo(::GetWindowThreadProcessId(active, nullptr), &info))
+    return nullptr;
+  return info.hwndFocus ? info.hwndFocus : info.hwndActive;
+}
+
+int FocusAt(int x, int y) {
+  const HWND target = WindowAt(x, y);
+  const HWND focus = KeyboardFocus();
+  Describe("focus", focus);
+  Describe("at point", target);
+  return target && focus == target ? 0 : 1;
+}
+
+int ForegroundAt(int x, int y) {
+  const HWND target = ::GetAncestor(WindowAt(x, y), GA_ROOT);
+  const HWND active = ::GetForegroundWindow();
+  Describe("active", active);
+  Describe("at point", target);
+  return target && active == target ? 0 : 1;
+}
+
+int TextAt(int x, int y) {
+  char text[1024] = "";
+  DWORD_PTR ignored = 0;
+  const HWND window = WindowAt(x, y);
+  if (!window || !::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text,
+                                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                                        kAnswerMilliseconds, &ignored)) {
+    std::fprintf(stderr, "velto-probe: no window that answers at %d,%d\n", x, y);
+    return 2;
+  }
+  std::printf("%s\n", text);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,6 +182,14 @@ int main(int argc, char** argv) {
     return Repaint(std::atof(argv[2]));
   if (argc >= 2 && std::strcmp(argv[1], "resources") == 0)
     return Resources();
-  std::fprintf(stderr, "usage: velto-probe repaint <seconds> | resources\n");
+  if (argc >= 4 && std::strcmp(argv[1], "focus-at") == 0)
+    return FocusAt(std::atoi(argv[2]), std::atoi(argv[3]));
+  if (argc >= 4 && std::strcmp(argv[1], "foreground-at") == 0)
+    return ForegroundAt(std::atoi(argv[2]), std::atoi(argv[3]));
+  if (argc >= 4 && std::strcmp(argv[1], "text-at") == 0)
+    return TextAt(std::atoi(argv[2]), std::atoi(argv[3]));
+  std::fprintf(stderr,
+               "usage: velto-probe repaint <seconds> | resources | focus-at <x> <y> |"
+               " foreground-at <x> <y> | text-at <x> <y>\n");
   return 2;
 }
