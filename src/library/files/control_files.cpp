@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -89,12 +90,12 @@ void LoadListPair(FileServices& files, host::Platform& platform, const std::stri
     return;
   while (!input->AtEnd()) {
     const std::string item = ReadItem(*input);
-    const std::size_t separator = item.find(kPairSeparator);
-    if (separator == std::string::npos)
-      continue;
+    // A line without the separator keeps its text: all of it goes to the first list,
+    // and the second list gets an empty entry so that the two stay paired line by line.
+    const std::size_t separator = std::min(item.find(kPairSeparator), item.size());
     platform.PumpEvents();
     first.AddItem(item.substr(0, separator));
-    second.AddItem(item.substr(separator + 1));
+    second.AddItem(separator < item.size() ? item.substr(separator + 1) : std::string());
   }
 }
 

@@ -17,11 +17,14 @@ inline constexpr std::uint32_t SND_NODEFAULT = 0x0002;  // silence when the file
 
 namespace velto::library {
 
-// The attribute bits the library speaks of. Read-only and hidden share their values
-// with Win32's FILE_ATTRIBUTE_READONLY and FILE_ATTRIBUTE_HIDDEN.
+// The attribute bits, with the values of Win32's FILE_ATTRIBUTE_... bits. The library
+// sets read-only and hidden; a read answers every bit the file has (a file without any
+// reads as normal, 0, as Win32's FILE_ATTRIBUTE_NORMAL stands alone).
 inline constexpr int kAttributesNormal = 0;
 inline constexpr int kAttributeReadOnly = 1;
 inline constexpr int kAttributeHidden = 2;
+inline constexpr int kAttributeDirectory = 16;
+inline constexpr int kAttributeArchive = 32;
 
 // A save goes first to a temporary file named after its target with this appended.
 inline constexpr char kSavingSuffix[] = ".saving";

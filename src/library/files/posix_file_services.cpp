@@ -144,11 +144,15 @@ std::string PosixFileServices::FindFileName(const std::string& path) {
   if (path.empty())
     return {};
   const fs::path searched = PathOf(path);
-  const std::string pattern = searched.filename().u8string();
+  // A path that ends in a separator lists that folder's files.
+  const bool wholeFolder = searched.filename().empty();
+  const std::string pattern = wholeFolder ? std::string("*") : searched.filename().u8string();
   if (!HasWildcards(pattern))
     return IsVisibleFile(searched) ? pattern : std::string();
 
-  const fs::path folder = searched.has_parent_path() ? searched.parent_path() : fs::path(".");
+  const fs::path folder = wholeFolder                  ? searched
+                          : searched.has_parent_path() ? searched.parent_path()
+                                                       : fs::path(".");
   std::vector<std::string> names;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -167,7 +171,11 @@ int PosixFileServices::GetFileAttributesA(const std::string& path) {
   const fs::file_status status = fs::status(file, error);
   if (path.empty() || error || !fs::exists(status))
     return kAttributesNormal;
-  return (IsReadOnly(status) ? kAttributeReadOnly : 0) | (IsHidden(file) ? kAttributeHidden : 0);
+  // The archive bit, which POSIX has no place for, reads as set on every file, as Wine
+  // and a newly written file on Windows have it.
+  const int kind = fs::is_directory(status) ? kAttributeDirectory : kAttributeArchive;
+  return kind | (IsReadOnly(status) ? kAttributeReadOnly : 0) |
+         (IsHidden(file) ? kAttributeHidden : 0);
 }
 
 bool PosixFileServices::SetFileAttributesA(const std::string& path, int attributes) {

@@ -13,7 +13,7 @@
 namespace velto::library {
 namespace {
 
-// The bits the library speaks of.
+// The bits the library sets.
 constexpr DWORD kLibraryAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
 // Entries the directory search without an attribute argument passes over.
 constexpr DWORD kUnlisted =
@@ -21,6 +21,8 @@ constexpr DWORD kUnlisted =
 // Files that opening for output refuses: CreateFile with CREATE_ALWAYS fails on a
 // hidden or system file, as on a read-only one or a folder.
 constexpr DWORD kRefusesOutput = FILE_ATTRIBUTE_READONLY | kUnlisted;
+// The pattern that names every entry of a folder.
+constexpr char kEveryFile[] = "*";
 // ReadFile and WriteFile move at most a DWORD's worth at a time.
 constexpr std::size_t kChunkBytes = 1 << 20;
 
@@ -102,8 +104,12 @@ std::uint32_t Win32FileServices::mciSendStringA(const std::string& command, std:
 std::string Win32FileServices::FindFileName(const std::string& path) {
   if (path.empty())
     return {};
+  // FindFirstFile finds nothing for a path that ends in a separator; the directory
+  // search lists that folder's files, as for the folder followed by "*".
+  const bool folder = path.back() == '\\' || path.back() == '/';
+  const std::string searched = folder ? path + kEveryFile : path;
   WIN32_FIND_DATAA found{};
-  const HANDLE search = ::FindFirstFileA(host::ToHostBytes(path).c_str(), &found);
+  const HANDLE search = ::FindFirstFileA(host::ToHostBytes(searched).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE)
     return {};
   std::string name;
@@ -119,9 +125,9 @@ std::string Win32FileServices::FindFileName(const std::string& path) {
 
 int Win32FileServices::GetFileAttributesA(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesA(host::ToHostBytes(path).c_str());
-  if (path.empty() || attributes == INVALID_FILE_ATTRIBUTES)
+  if (path.empty() || attributes == INVALID_FILE_ATTRIBUTES || attributes == FILE_ATTRIBUTE_NORMAL)
     return kAttributesNormal;
-  return static_cast<int>(attributes & kLibraryAttributes);
+  return static_cast<int>(attributes);
 }
 
 bool Win32FileServices::SetFileAttributesA(const std::string& path, int attributes) {

@@ -124,8 +124,11 @@ std::string GetMemberProfile(host::Platform& platform, const std::string& screen
     return {};
   }
   if (box.box) {
-    if (!box.ok)
-      return {};
+    // The box is found as soon as it is made, perhaps before its button: the button is
+    // waited for as long as a box may take to show, and pressed if it came.
+    host::WaitForHost(
+        platform, [&] { return !(box = FindHostMessageBox(platform)).ok.IsNone(); },
+        host::timings::kHostMessageBoxShowSeconds, host::timings::kWindowPollSeconds);
     PressSpace(platform, box.ok);
     CloseHostWindow(platform, request);
     return std::string(kNoProfile);

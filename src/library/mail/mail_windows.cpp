@@ -233,7 +233,7 @@ int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
       mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
   if (!asked)
     return kFalse;
-  PressSpace(platform, dontSave);
+  SendSpaceKey(platform, dontSave);
   return unknown ? kFalse : kTrue;
 }
 

@@ -61,12 +61,17 @@ void RunHostMenuText(host::Platform& platform, const std::string& text) {
       continue;  // an entry of the bar itself, not a drop-down menu
     const int entries = platform.GetMenuItemCount(menu);
     for (int j = 0; j < entries; ++j) {
+      // An entry that opens a further menu has no command to name it by, and so reads as
+      // empty: it is matched like any other entry, but has nothing to run, and a later
+      // entry (one the caller never named) is not run in its place.
       const std::uint32_t command = platform.GetMenuItemID(menu, j);
-      if (command == kNoCommand)
-        continue;
-      const std::string entry = platform.GetMenuStringA(menu, command, kMenuTextSize, MF_BYCOMMAND);
+      const std::string entry =
+          command == kNoCommand
+              ? std::string()
+              : platform.GetMenuStringA(menu, command, kMenuTextSize, MF_BYCOMMAND);
       if (ContainsIgnoringCase(entry, text)) {
-        RunCommand(platform, frame, command);
+        if (command != kNoCommand)
+          RunCommand(platform, frame, command);
         return;
       }
     }

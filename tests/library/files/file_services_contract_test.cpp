@@ -15,6 +15,13 @@ namespace {
 
 constexpr int kRoomy = 260;
 
+// The separators a path may end in: Windows takes both.
+#ifdef _WIN32
+constexpr const char* kSeparators[] = {"/", "\\"};
+#else
+constexpr const char* kSeparators[] = {"/"};
+#endif
+
 class FileServicesContract : public ::testing::TestWithParam<FileServicesKind> {
  protected:
   void SetUp() override { files_ = GetParam().make(); }
@@ -185,17 +192,39 @@ TEST_P(FileServicesContract, SearchTakesWildcards) {
   EXPECT_EQ(files().FindFileName(folder_.Path("*.mid")), "");
 }
 
+// The bits the library sets, out of all that a read answers.
+int SetBits(int attributes) {
+  return attributes & (library::kAttributeReadOnly | library::kAttributeHidden);
+}
+
 TEST_P(FileServicesContract, AttributesReadBackAsSet) {
   folder_.Write("file.txt", "x");
   const std::string path = folder_.Path("file.txt");
-  EXPECT_EQ(files().GetFileAttributesA(path), library::kAttributesNormal);
+  EXPECT_EQ(SetBits(files().GetFileAttributesA(path)), library::kAttributesNormal);
   files().SetFileAttributesA(path, library::kAttributeReadOnly);
-  EXPECT_EQ(files().GetFileAttributesA(path), library::kAttributeReadOnly);
+  EXPECT_EQ(SetBits(files().GetFileAttributesA(path)), library::kAttributeReadOnly);
   files().SetFileAttributesA(path, library::kAttributeHidden);
-  EXPECT_EQ(files().GetFileAttributesA(path), library::kAttributeHidden);
+  EXPECT_EQ(SetBits(files().GetFileAttributesA(path)), library::kAttributeHidden);
   files().SetFileAttributesA(path, library::kAttributesNormal);
-  EXPECT_EQ(files().GetFileAttributesA(path), library::kAttributesNormal);
+  EXPECT_EQ(SetBits(files().GetFileAttributesA(path)), library::kAttributesNormal);
   EXPECT_EQ(files().GetFileAttributesA(folder_.Path("absent.txt")), library::kAttributesNormal);
+}
+
+TEST_P(FileServicesContract, AReadAnswersEveryBitANewFileOrFolderHas) {
+  folder_.Write("new.txt", "x");
+  folder_.MakeFolder("sub");
+  EXPECT_EQ(files().GetFileAttributesA(folder_.Path("new.txt")), library::kAttributeArchive);
+  EXPECT_NE(files().GetFileAttributesA(folder_.Path("sub")) & library::kAttributeDirectory, 0);
+}
+
+TEST_P(FileServicesContract, SearchOfAFolderEndingInASeparatorListsItsFiles) {
+  folder_.MakeFolder("full");
+  folder_.Write("full/inside.txt", "x");
+  folder_.MakeFolder("empty");
+  for (const char* separator : kSeparators) {
+    EXPECT_EQ(files().FindFileName(folder_.Path("full") + separator), "inside.txt") << separator;
+    EXPECT_EQ(files().FindFileName(folder_.Path("empty") + separator), "") << separator;
+  }
 }
 
 // --- whole files ---

@@ -62,13 +62,23 @@ TEST_F(FilesAndSettings, FileExistsSeesOrdinaryAndReadOnlyFilesOnly) {
   EXPECT_EQ(FileExists(files_, Path("absent.txt")), kFalse);
 }
 
+TEST_F(FilesAndSettings, FileExistsOfAFolderEndingInASeparatorSeesTheFilesInIt) {
+  folder_.MakeFolder("full");
+  folder_.Write("full/inside.txt", "x");
+  folder_.MakeFolder("empty");
+  EXPECT_EQ(FileExists(files_, Path("full") + "/"), kTrue);
+  EXPECT_EQ(FileExists(files_, Path("empty") + "/"), kFalse);
+  EXPECT_EQ(ReadFileAttributes(files_, Path("full") + "/"), library::kAttributeDirectory);
+}
+
 TEST_F(FilesAndSettings, ReadFileAttributesReportsOnlyWhatTheSearchFinds) {
   folder_.Write("locked.txt", "x");
   folder_.Write("secret.txt", "x");
   MakeFileReadOnly(files_, Path("locked.txt"));
   MakeFileHidden(files_, Path("secret.txt"));
 
-  EXPECT_EQ(ReadFileAttributes(files_, Path("locked.txt")), library::kAttributeReadOnly);
+  EXPECT_EQ(ReadFileAttributes(files_, Path("locked.txt")),
+            library::kAttributeReadOnly | library::kAttributeArchive);
   EXPECT_EQ(ReadFileAttributes(files_, Path("secret.txt")), 0);
   EXPECT_EQ(ReadFileAttributes(files_, Path("absent.txt")), 0);
 }
@@ -77,12 +87,13 @@ TEST_F(FilesAndSettings, AHiddenFileCannotBeMadeNormalBecauseTheSearchMissesIt) 
   folder_.Write("secret.txt", "x");
   MakeFileHidden(files_, Path("secret.txt"));
   MakeFileNormal(files_, Path("secret.txt"));
-  EXPECT_EQ(files_.GetFileAttributesA(Path("secret.txt")), library::kAttributeHidden);
+  EXPECT_EQ(files_.GetFileAttributesA(Path("secret.txt")),
+            library::kAttributeHidden | library::kAttributeArchive);
 
   folder_.Write("locked.txt", "x");
   MakeFileReadOnly(files_, Path("locked.txt"));
   MakeFileNormal(files_, Path("locked.txt"));
-  EXPECT_EQ(files_.GetFileAttributesA(Path("locked.txt")), library::kAttributesNormal);
+  EXPECT_EQ(files_.GetFileAttributesA(Path("locked.txt")), library::kAttributeArchive);
 }
 
 // --- settings ---
@@ -236,15 +247,15 @@ TEST_F(FilesAndSettings, ListPairWritesOneLinePerItemOfTheFirstList) {
   EXPECT_EQ(folder_.Read("short.txt"), "a*1\r\nb*\r\n");
 }
 
-TEST_F(FilesAndSettings, ListPairSkipsLinesWithoutAStarAndSplitsAtTheFirstStar) {
+TEST_F(FilesAndSettings, ListPairKeepsLinesWithoutAStarAndSplitsAtTheFirstStar) {
   folder_.Write("pair.txt", "plain\r\nleft*right*more\r\n\r\nx*y\r\n");
   HeadlessListBox first;
   HeadlessListBox second;
   const std::size_t callsBefore = desktop_.PlatformCalls();
   LoadListPair(files_, desktop_, Path("pair.txt"), first, second);
-  EXPECT_EQ(first.Items(), (Items{"left", "x"}));
-  EXPECT_EQ(second.Items(), (Items{"right*more", "y"}));
-  EXPECT_EQ(desktop_.PlatformCalls() - callsBefore, 2u);
+  EXPECT_EQ(first.Items(), (Items{"plain", "left", "", "x"}));
+  EXPECT_EQ(second.Items(), (Items{"", "right*more", "", "y"}));
+  EXPECT_EQ(desktop_.PlatformCalls() - callsBefore, 4u) << "the pump runs for every line";
 }
 
 // --- saves are all or nothing ---

@@ -52,6 +52,21 @@ TEST_F(HostMenusTest, RunHostMenuTextSendsNothingWithoutAMatchOrWithoutHost) {
   ExpectSequence(desktop_, {}, "no host");
 }
 
+TEST_F(HostMenusTest, RunHostMenuTextMatchesAnEntryThatOpensAMenuButRunsNothing) {
+  const host::MenuHandle bar = desktop_.AddMenu();
+  const host::MenuHandle file = desktop_.AddMenu();
+  const host::MenuHandle recent = desktop_.AddMenu();
+  desktop_.AddMenuItem(recent, "Letter.txt", 41);
+  desktop_.AddMenuItem(file, "&Recent", 0, recent);
+  desktop_.AddMenuItem(file, "&Open", 42);
+  desktop_.AddMenuItem(bar, "&File", 0, file);
+  desktop_.SetMenu(standin_.frame(), bar);
+  RunHostMenuText(desktop_, "");  // matches the first entry, which opens "Recent"
+  ExpectSequence(desktop_, {}, "an entry without a command of its own");
+  RunHostMenuText(desktop_, "open");
+  ExpectSequence(desktop_, {SentValue(standin_.frame(), WM_COMMAND, 42, 0)}, "a later entry");
+}
+
 TEST_F(HostMenusTest, RunHostMenuTextIgnoresTheCaseOfWindows1252Letters) {
   const host::MenuHandle bar = desktop_.AddMenu();
   const host::MenuHandle help = desktop_.AddMenu();

@@ -94,6 +94,27 @@ TEST_F(AccountWindowsTest, NoProfileConfirmsTheHostsMessageBox) {
   EXPECT_EQ(HostChild("Get a Member's Profile"), host::kNoWindow);
 }
 
+TEST_F(AccountWindowsTest, NoProfileWaitsForTheBoxsButtonWhenTheBoxComesFirst) {
+  // The box is findable from its creation, before its button exists.
+  WindowHandle lateButton;
+  desktop_.beforeFindWindowEx = [&](WindowHandle, WindowHandle) {
+    const WindowHandle box = TopLevel("#32770", "America Online");
+    if (!box || lateButton)
+      return;
+    for (const WindowHandle child : desktop_.ChildrenOf(box)) desktop_.RemoveWindow(child);
+    lateButton = box;  // marks the box as seen until the button is made
+    desktop_.Schedule(1.0, [&, box] { lateButton = desktop_.AddWindow(box, "Button", "OK"); });
+  };
+  EXPECT_EQ(library::GetMemberProfile(desktop_, "Nobody"), "< No Profile >");
+  desktop_.beforeFindWindowEx = nullptr;
+  bool pressed = false;
+  for (const host::LoggedMessage& m : desktop_.Log())
+    pressed |= m.window == lateButton && m.message.message == WM_KEYDOWN;
+  EXPECT_TRUE(pressed) << "the OK button that came after its box was pressed";
+  LetHostAct();
+  EXPECT_EQ(HostChild("Get a Member's Profile"), host::kNoWindow);
+}
+
 TEST_F(AccountWindowsTest, MailPreferencesSetTheirThreeBoxesAndSave) {
   accounts_.mailPreferences = {true, false, false, true, false, true};
   accounts_.preferencesClicksIgnored = 2;

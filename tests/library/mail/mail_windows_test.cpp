@@ -206,8 +206,8 @@ TEST_F(MailWindowsTest, ScreenNameExistsClosesErrorAndWriteWindowsThenAnswersNo)
              SentText(compose_.message, WM_SETTEXT, "=)")},
             Click(compose_.writeSend),
             {Posted(error, WM_CLOSE), Posted(compose_.window, WM_CLOSE),
-             SentZeroReference(dontSave, WM_KEYDOWN, VK_SPACE),
-             SentZeroReference(dontSave, WM_KEYUP, VK_SPACE)}});
+             SentValue(dontSave, WM_KEYDOWN, VK_SPACE, 0),
+             SentValue(dontSave, WM_KEYUP, VK_SPACE, 0)}});
   ExpectActions(desktop_, sent, "probe");
 }
 
