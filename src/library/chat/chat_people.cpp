@@ -8,6 +8,7 @@
 #include "library/text/internal/ignoring_case.h"
 #include "library/windows/form_control.h"
 #include "library/windows/host_lookups.h"
+#include "library/windows/primitives.h"
 
 namespace velto::library {
 
@@ -30,16 +31,21 @@ void AddChatPeople(host::Platform& platform, host::ListControl& list, int includ
 // clicked again: each click turns it over.
 bool TickCheckBox(host::Platform& platform, WindowHandle box) {
   constexpr std::intptr_t kUnchecked = 0;  // BST_UNCHECKED
+  bool unanswered = false;
   return WaitForHostWindow(platform, [&] {
     platform.PumpEvents();
     if (platform.SendMessageA(box, BM_GETCHECK, 0, 0u) != kUnchecked)
       return true;
+    if (!HostAnswered(platform)) {
+      unanswered = true;
+      return true;
+    }
     platform.PostMessageA(box, WM_LBUTTONDOWN, 0, 0);
     platform.PumpEvents();
     platform.PostMessageA(box, WM_LBUTTONUP, 0, 0);
     platform.PumpEvents();
     return false;
-  });
+  }) && !unanswered;
 }
 
 }  // namespace
@@ -78,6 +84,8 @@ void IgnoreChatPerson(host::Platform& platform, int index) {
   const WindowHandle list = FindChatPeopleList(platform);
   std::int32_t zero = 0;
   platform.SendMessageA(list, LB_SETCURSEL, static_cast<std::uint32_t>(index), zero);
+  if (!HostAnswered(platform))
+    return;
   platform.PostMessageA(list, WM_LBUTTONDBLCLK, 0, 0);
 
   WindowHandle person;

@@ -56,15 +56,16 @@ void WaitForRoomEntry(host::Platform& platform, std::string& room) {
   if (refusal.box) {
     // The box may take a moment to close after its button is pressed; it is looked up
     // before each press, so no press goes to a button that has gone.
+    bool unanswered = false;
     const bool confirmed = WaitForHostWindow(platform, [&] {
       refusal = FindHostMessageBox(platform);
       if (!refusal.box && !refusal.ok)
         return true;
-      SendSpaceKey(platform, refusal.ok);
-      SendSpaceKey(platform, refusal.ok);
-      return false;
+      unanswered = refusal.ok && !(SendSpaceKey(platform, refusal.ok) &&
+                                   SendSpaceKey(platform, refusal.ok));
+      return unanswered;
     });
-    if (!confirmed)
+    if (!confirmed || unanswered)
       return;
   }
   platform.PumpEvents();
@@ -78,7 +79,8 @@ void SendChatText(host::Platform& platform, const std::string& text) {
   for (int n = 1; n <= lines; ++n) {
     const std::u32string line = host::DecodeUtf8(GetLine(text, n));
     if (line.size() > kLongestLineLeftOut) {
-      host::SendChatLine(platform, host::EncodeUtf8(line.substr(0, kLongestLineSaid)));
+      if (!host::SendChatLine(platform, host::EncodeUtf8(line.substr(0, kLongestLineSaid))))
+        return;
       host::Pause(platform, timings::kChatLinePauseSeconds);
     }
     if (++inBlock > kLinesPerBlock) {

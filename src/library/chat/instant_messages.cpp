@@ -108,15 +108,15 @@ void ReplyToConversation(host::Platform& platform, const std::string& text) {
       host::FindNthChild(platform, window, host::host_class::kRichText, kReplyBox);
   const WindowHandle send =
       host::FindNthChild(platform, window, host::host_class::kIcon, kSendButton);
-  if (!reply || !send)
+  if (!reply || !send || !SetControlText(platform, reply, text))
     return;
-  SetControlText(platform, reply, text);
   platform.PumpEvents();
   ClickControl(platform, send);
 }
 
 int IsMemberOnline(host::Platform& platform, const std::string& screenName) {
-  host::OpenKeyword(platform, std::string(kInstantMessageLink) + screenName);
+  if (!host::OpenKeyword(platform, std::string(kInstantMessageLink) + screenName))
+    return kFalse;
 
   WindowHandle window;
   WindowHandle button;
@@ -127,7 +127,8 @@ int IsMemberOnline(host::Platform& platform, const std::string& screenName) {
   if (!opened)
     return kFalse;
   platform.PumpEvents();
-  ClickControl(platform, button);
+  if (!ClickControl(platform, button))
+    return kFalse;
 
   HostMessageBox answerBox;
   if (!WaitForHostWindow(platform, [&] {
@@ -146,8 +147,8 @@ int IsMemberOnline(host::Platform& platform, const std::string& screenName) {
     return kFalse;
   }
   const int online = answer.find(kOnlineAnswer) != std::string::npos ? kTrue : kFalse;
-  SendSpaceKey(platform, answerBox.ok);
-  platform.PostMessageA(window, WM_CLOSE, 0, 0);
+  if (SendSpaceKey(platform, answerBox.ok))
+    platform.PostMessageA(window, WM_CLOSE, 0, 0);
   return online;
 }
 

@@ -8,6 +8,7 @@
 #include "host/host_text.h"
 #include "host/messages.h"
 #include "library/windows/host_lookups.h"
+#include "library/windows/primitives.h"
 
 namespace velto::library {
 namespace {
@@ -73,6 +74,8 @@ bool ForEachChatPerson(host::Platform& platform,
   for (int index = 0; index < count; ++index) {
     const auto entry = static_cast<std::uint32_t>(
         platform.SendMessageA(list, LB_GETITEMDATA, static_cast<std::uint32_t>(index), 0u));
+    if (!HostAnswered(platform))
+      break;
     const std::optional<std::string> name = ReadPersonName(process, entry);
     if (name && !visit(index, *name))
       break;

@@ -1,6 +1,7 @@
 #include "library/mail/account_windows.h"
 
 #include <functional>
+#include <utility>
 
 #include "host/host_routines.h"
 #include "host/messages.h"
@@ -60,7 +61,8 @@ std::string WithoutLineBreaks(const std::string& text) {
 }  // namespace
 
 int CanSetParentalControls(host::Platform& platform) {
-  host::OpenKeyword(platform, std::string(kParentalControlsKeyword));
+  if (!host::OpenKeyword(platform, std::string(kParentalControlsKeyword)))
+    return kFalse;
   WindowHandle window;
   WindowHandle button;
   if (!WaitForHost(platform, [&] {
@@ -107,8 +109,8 @@ std::string GetMemberProfile(host::Platform& platform, const std::string& screen
       })) {
     return {};
   }
-  SetControlText(platform, edit, screenName);
-  ClickControl(platform, button);
+  if (!SetControlText(platform, edit, screenName) || !ClickControl(platform, button))
+    return {};
 
   // The host answers with the profile, or with its message box when there is none.
   WindowHandle profile;
@@ -129,8 +131,8 @@ std::string GetMemberProfile(host::Platform& platform, const std::string& screen
     host::WaitForHost(
         platform, [&] { return !(box = FindHostMessageBox(platform)).ok.IsNone(); },
         host::timings::kHostMessageBoxShowSeconds, host::timings::kWindowPollSeconds);
-    PressSpace(platform, box.ok);
-    CloseHostWindow(platform, request);
+    if (PressSpace(platform, box.ok))
+      CloseHostWindow(platform, request);
     return std::string(kNoProfile);
   }
   CloseHostWindow(platform, profile);
@@ -157,12 +159,16 @@ void ResetMailPreferences(host::Platform& platform) {
   }
 
   WindowHandle modal;
+  bool unanswered = false;
   if (!WaitForHost(platform, [&] {
-        ClickControl(platform, mailButton);
+        unanswered = !ClickControl(platform, mailButton);
+        if (unanswered)
+          return true;
         modal = platform.FindWindowA(host::host_class::kModal, kMailPreferencesCaption);
         host::Pause(platform, mail_timings::kBetweenPreferencesClicksSeconds);
         return !modal.IsNone();
-      })) {
+      }) ||
+      unanswered) {
     return;
   }
   const WindowHandle first = host::FindChild(platform, modal, host::host_class::kCheckBox);
@@ -172,10 +178,14 @@ void ResetMailPreferences(host::Platform& platform) {
   const WindowHandle save = host::FindChild(platform, modal, kModalButton);
   if (!first || !second || !sixth || !save)
     return;
-  platform.SendMessageA(first, BM_SETCHECK, kUnchecked, 0u);
-  platform.SendMessageA(second, BM_SETCHECK, kChecked, 0u);
-  platform.SendMessageA(sixth, BM_SETCHECK, kUnchecked, 0u);
-  ClickControl(platform, save);
+  for (const auto& [box, check] : {std::pair{first, kUnchecked}, std::pair{second, kChecked},
+                                   std::pair{sixth, kUnchecked}}) {
+    platform.SendMessageA(box, BM_SETCHECK, check, 0u);
+    if (!HostAnswered(platform))
+      return;
+  }
+  if (!ClickControl(platform, save))
+    return;
   platform.PumpEvents();
   CloseHostWindow(platform, preferences);
 }

@@ -19,12 +19,17 @@ bool IsEntryIndex(host::Platform& platform, WindowHandle list, int index) {
   return index >= 0 && index < CountMailEntries(platform, list);
 }
 
-// Selects the entry and clicks the delete button, letting the host act after each.
-void SelectAndDelete(host::Platform& platform, const MailList& mail, int index) {
+// Selects the entry and clicks the delete button, letting the host act after each;
+// false when the host did not answer (and so the routine ends).
+bool SelectAndDelete(host::Platform& platform, const MailList& mail, int index) {
   platform.SendMessageA(mail.list, LB_SETCURSEL, static_cast<std::uint32_t>(index), 0u);
+  if (!HostAnswered(platform))
+    return false;
   platform.PumpEvents();
-  ClickControl(platform, mail.deleteButton);
+  if (!ClickControl(platform, mail.deleteButton))
+    return false;
   platform.PumpEvents();
+  return true;
 }
 
 enum class Verdict { kKeep, kDelete, kStop };
@@ -44,8 +49,7 @@ void DeleteEntriesWhere(host::Platform& platform, const MailList& mail,
     if (verdict == Verdict::kStop)
       return;
     if (verdict == Verdict::kDelete) {
-      SelectAndDelete(platform, mail, i);
-      if (++clicks == count)
+      if (!SelectAndDelete(platform, mail, i) || ++clicks == count)
         return;
       --i;
     }
@@ -66,7 +70,7 @@ std::string ReadMailEntry(host::Platform& platform, WindowHandle list, int index
     return {};
   const auto wParam = static_cast<std::uint32_t>(index);
   const std::intptr_t length = platform.SendMessageA(list, LB_GETTEXTLEN, wParam, 0u);
-  if (length <= kNoSuchEntry)
+  if (length <= kNoSuchEntry || !HostAnswered(platform))
     return {};
   host::TextBuffer buffer{static_cast<int>(length) + 1, {}};
   platform.SendMessageA(list, LB_GETTEXT, wParam, buffer);
@@ -120,6 +124,8 @@ void OpenMailEntry(host::Platform& platform, WindowHandle list, int index) {
   if (!IsEntryIndex(platform, list, index))
     return;
   platform.SendMessageA(list, LB_SETCURSEL, static_cast<std::uint32_t>(index), 0u);
+  if (!HostAnswered(platform))
+    return;
   platform.PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
   platform.PostMessageA(list, WM_KEYUP, VK_RETURN, 0);
 }
@@ -129,6 +135,8 @@ void AddThirdFields(host::Platform& platform, WindowHandle list, host::ListContr
   const int count = CountMailEntries(platform, list);
   for (int i = 0; i < count; ++i) {
     const std::string field = ThirdField(ReadMailEntry(platform, list, i));
+    if (!HostAnswered(platform))
+      return;
     listBox.AddItem(removeNuls ? WithoutNuls(field) : field);
     platform.PumpEvents();
   }
@@ -137,8 +145,7 @@ void AddThirdFields(host::Platform& platform, WindowHandle list, host::ListContr
 void DeleteMailEntry(host::Platform& platform, const MailList& mail, int index) {
   if (!mail.deleteButton || !IsEntryIndex(platform, mail.list, index))
     return;
-  platform.SendMessageA(mail.list, LB_SETCURSEL, static_cast<std::uint32_t>(index), 0u);
-  ClickControl(platform, mail.deleteButton);
+  SelectAndDelete(platform, mail, index);
 }
 
 void DeleteMailEntriesMatching(host::Platform& platform, const MailList& mail,
@@ -164,7 +171,8 @@ void DeleteDuplicateMailEntries(host::Platform& platform, const MailList& mail, 
     return;
   const int count = CountMailEntries(platform, mail.list);
   int clicks = 0;
-  for (int i = 0; i + 1 < count && clicks < count; ++i) {
+  bool answered = true;  // a send the host did not answer ends the routine
+  for (int i = 0; answered && i + 1 < count && clicks < count; ++i) {
     platform.PumpEvents();
     const std::string original = ReadMailEntry(platform, mail.list, i);
     const std::string second = SecondField(original);
@@ -172,12 +180,13 @@ void DeleteDuplicateMailEntries(host::Platform& platform, const MailList& mail, 
     // Entries past the end read empty: the deletions have used up the list.
     if (second.empty())
       break;
-    for (int j = i + 1; j < count && clicks < count; ++j) {
+    for (int j = i + 1; answered && j < count && clicks < count; ++j) {
       if (showProgress != kFalse)
         form.SetCaption(progressCaption(i, j));
       const std::string later = ReadMailEntry(platform, mail.list, j);
-      if (SecondField(later) == second && WithoutNuls(ThirdField(later)) == third) {
-        SelectAndDelete(platform, mail, j);
+      answered = HostAnswered(platform);
+      if (answered && SecondField(later) == second && WithoutNuls(ThirdField(later)) == third) {
+        answered = SelectAndDelete(platform, mail, j);
         ++clicks;
         --j;
       }

@@ -83,9 +83,12 @@ WindowHandle FindWriteWindow(host::Platform& platform) {
   return FindCaptionedHostChild(platform, kWriteMailCaption);
 }
 
-void SetTextAndPump(host::Platform& platform, WindowHandle control, const std::string& text) {
-  SetControlText(platform, control, text);
+// False when the host did not take the text.
+bool SetTextAndPump(host::Platform& platform, WindowHandle control, const std::string& text) {
+  if (!SetControlText(platform, control, text))
+    return false;
   platform.PumpEvents();
+  return true;
 }
 
 void CloseAndPump(host::Platform& platform, WindowHandle window) {
@@ -93,7 +96,7 @@ void CloseAndPump(host::Platform& platform, WindowHandle window) {
   platform.PumpEvents();
 }
 
-// SendMail's steps; false when the write window never showed.
+// SendMail's steps; false when the write window never showed or the host did not answer.
 bool SendThroughWriteWindow(host::Platform& platform, const std::string& recipients,
                             const std::string& subject, const std::string& message) {
   const WindowHandle toolbar =
@@ -108,12 +111,13 @@ bool SendThroughWriteWindow(host::Platform& platform, const std::string& recipie
   ComposeControls write;
   if (!WaitForComposeControls(platform, FindWriteWindow, write))
     return false;
-  SetTextAndPump(platform, write.recipients, recipients);
-  SetTextAndPump(platform, write.subject, subject);
-  SetTextAndPump(platform, write.message, message);
+  if (!SetTextAndPump(platform, write.recipients, recipients) ||
+      !SetTextAndPump(platform, write.subject, subject) ||
+      !SetTextAndPump(platform, write.message, message)) {
+    return false;
+  }
   host::Pause(platform, mail_timings::kBeforeSendSeconds);
-  ClickControl(platform, write.Icon(kSendButton));
-  return true;
+  return ClickControl(platform, write.Icon(kSendButton));
 }
 
 std::string WithoutFirstCharacters(const std::string& text, std::size_t count) {
@@ -162,37 +166,45 @@ void ForwardMail(host::Platform& platform, const std::string& recipients,
                  const std::string& message, int stripPrefix) {
   const WindowHandle read = FindReadMailWindow(platform);
   const WindowHandle forward = host::FindNthChild(platform, read, cls::kIcon, kForwardButton);
-  if (!forward)
+  if (!forward || !ClickControl(platform, forward))
     return;
-  ClickControl(platform, forward);
 
   ComposeControls compose;
   if (!WaitForComposeControls(platform, FindComposeWindow, compose))
     return;
   if (stripPrefix != kFalse) {
     const std::string subject = GetControlText(platform, compose.subject);
-    SetTextAndPump(platform, compose.subject,
-                   WithoutFirstCharacters(subject, kForwardPrefixCharacters));
+    if (!HostAnswered(platform) ||
+        !SetTextAndPump(platform, compose.subject,
+                        WithoutFirstCharacters(subject, kForwardPrefixCharacters))) {
+      return;
+    }
   }
-  SetTextAndPump(platform, compose.recipients, recipients);
-  SetTextAndPump(platform, compose.message, message);
+  if (!SetTextAndPump(platform, compose.recipients, recipients) ||
+      !SetTextAndPump(platform, compose.message, message)) {
+    return;
+  }
 
   // The host may take several clicks before it sends; it closes the compose window once
   // it has, or shows its error window when it refuses a name.
   WindowHandle window;
   WindowHandle error;
+  bool unanswered = false;
   const bool settled = host::WaitForHost(
       platform,
       [&] {
         error = FindMailErrorWindow(platform);
         window = FindComposeWindow(platform);
-        ClickControl(platform,
-                     host::FindNthChild(platform, window, cls::kIcon, kForwardSendButton));
+        const WindowHandle send =
+            host::FindNthChild(platform, window, cls::kIcon, kForwardSendButton);
+        unanswered = send && !ClickControl(platform, send);
+        if (unanswered)
+          return true;
         host::Pause(platform, mail_timings::kBetweenSendClicksSeconds);
         return !window || error;
       },
       mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
-  if (settled && !window)
+  if (settled && !unanswered && !window)
     CloseHostWindow(platform, read);
 }
 

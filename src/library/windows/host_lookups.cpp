@@ -6,6 +6,7 @@
 #include "host/wait.h"
 #include "host/window_search.h"
 #include "library/windows/library_timings.h"
+#include "library/windows/primitives.h"
 
 namespace velto::library {
 
@@ -38,11 +39,14 @@ bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& do
                            host::timings::kWindowPollSeconds);
 }
 
-void SendSpaceKey(host::Platform& platform, WindowHandle button) {
+bool SendSpaceKey(host::Platform& platform, WindowHandle button) {
   if (!button)
-    return;
+    return false;
   platform.SendMessageA(button, WM_KEYDOWN, VK_SPACE, 0u);
+  if (!HostAnswered(platform))
+    return false;
   platform.SendMessageA(button, WM_KEYUP, VK_SPACE, 0u);
+  return HostAnswered(platform);
 }
 
 }  // namespace velto::library

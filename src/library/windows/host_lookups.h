@@ -32,6 +32,7 @@ HostMessageBox FindHostMessageBox(host::Platform& platform);
 bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done);
 
 // WM_KEYDOWN and WM_KEYUP of the space key, sent (value form): a press of the button.
-void SendSpaceKey(host::Platform& platform, host::WindowHandle button);
+// Returns HostAnswered (false for button 0); no key-up follows a failed key-down.
+bool SendSpaceKey(host::Platform& platform, host::WindowHandle button);
 
 }  // namespace velto::library

@@ -18,7 +18,7 @@ std::string ReadText(host::Platform& platform, WindowHandle window, std::uint32_
     return {};
   std::int32_t zero = 0;
   const std::intptr_t length = platform.SendMessageA(window, lengthMessage, index, zero);
-  if (length < 0)
+  if (length < 0 || !HostAnswered(platform))
     return {};
   host::TextBuffer buffer{static_cast<int>(length) + 1, {}};
   const std::uint32_t wParam =
@@ -35,6 +35,10 @@ void SetTopmost(host::Platform& platform, FormControl& form, int insertAfter) {
 
 }  // namespace
 
+bool HostAnswered(host::Platform& platform) {
+  return platform.LastSendAnswered();
+}
+
 void HideWindow(host::Platform& platform, WindowHandle window) {
   if (window)
     platform.ShowWindow(window, SW_HIDE);
@@ -50,9 +54,11 @@ void CloseHostWindow(host::Platform& platform, WindowHandle window) {
     platform.PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
-void SetControlText(host::Platform& platform, WindowHandle window, const std::string& text) {
-  if (window)
-    platform.SendMessageA(window, WM_SETTEXT, 0, text);
+bool SetControlText(host::Platform& platform, WindowHandle window, const std::string& text) {
+  if (!window)
+    return false;
+  platform.SendMessageA(window, WM_SETTEXT, 0, text);
+  return HostAnswered(platform);
 }
 
 std::string GetControlText(host::Platform& platform, WindowHandle window) {
@@ -64,21 +70,27 @@ std::string GetListText(host::Platform& platform, WindowHandle list) {
   return ReadText(platform, list, LB_GETTEXTLEN, LB_GETTEXT, kFirstItem);
 }
 
-void PressSpace(host::Platform& platform, WindowHandle window) {
+bool PressSpace(host::Platform& platform, WindowHandle window) {
   if (!window)
-    return;
+    return false;
   std::int32_t zero = 0;
   platform.SendMessageA(window, WM_KEYDOWN, VK_SPACE, zero);
+  if (!HostAnswered(platform))
+    return false;
   platform.SendMessageA(window, WM_KEYUP, VK_SPACE, zero);
+  return HostAnswered(platform);
 }
 
-void ClickControl(host::Platform& platform, WindowHandle window) {
+bool ClickControl(host::Platform& platform, WindowHandle window) {
   if (!window)
-    return;
+    return false;
   // The host's controls read lParam as the address of a zero, not as a position.
   std::int32_t zero = 0;
   platform.SendMessageA(window, WM_LBUTTONDOWN, 0, zero);
+  if (!HostAnswered(platform))
+    return false;
   platform.SendMessageA(window, WM_LBUTTONUP, 0, zero);
+  return HostAnswered(platform);
 }
 
 void MakeTopmost(host::Platform& platform, FormControl& form) {

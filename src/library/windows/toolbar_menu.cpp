@@ -12,11 +12,14 @@ namespace {
 using host::WindowHandle;
 
 // Looks for the visible popup menu without running our pump (our windows would steal
-// the menu's keys), sleeping between looks; 0 once the wait is over. Windows keeps a
-// hidden "#32768" window at all times, so only a visible one is the menu the click opened.
+// the menu's keys), sleeping between looks; 0 once the wait is over, or at once when the
+// program has been asked to quit, as every wait ends then. Windows keeps a hidden
+// "#32768" window at all times, so only a visible one is the menu the click opened.
 WindowHandle WaitForVisiblePopupMenu(host::Platform& platform) {
   const double start = platform.Clock();
   for (;;) {
+    if (platform.QuitRequested())
+      return host::kNoWindow;
     const WindowHandle menu = platform.FindWindowA(host::host_class::kPopupMenu, host::kAnyCaption);
     if (menu && platform.IsWindowVisible(menu))
       return menu;
@@ -35,7 +38,7 @@ bool RunToolbarMenu(host::Platform& platform, int iconNumber,
   const WindowHandle inner = host::FindChild(platform, toolbar, host::host_class::kInnerToolbar);
   const WindowHandle icon =
       host::FindNthChild(platform, inner, host::host_class::kIcon, iconNumber);
-  if (!icon)
+  if (!icon || platform.QuitRequested())
     return false;
 
   // The pointer waits in the screen's far corner while the menu is open, so that the

@@ -64,6 +64,16 @@ TEST_F(ChatRoomsTest, SendChatTextCutsLongLinesTo92CharactersAndSkipsShortOnes) 
   EXPECT_EQ(lines[2], std::string(92, '\xE9')) << "characters are counted, not bytes";
 }
 
+TEST_F(ChatRoomsTest, SendChatTextEndsAtTheFirstLineThatCouldNotBeSaid) {
+  // The room closes while the first line's pause runs.
+  desktop_.Schedule(0.1, [this] { desktop_.RemoveWindow(standin_.chatRoom()); });
+  const double start = desktop_.Now();
+  SendChatText(desktop_, "First line\r\nSecond line\r\nThird line\r\nFourth line");
+  EXPECT_EQ(LinesSaid(start).size(), 1u);
+  EXPECT_LT(desktop_.Now() - start, timings::kChatLinePauseSeconds + 0.1)
+      << "no pause after a line that was not said";
+}
+
 TEST_F(ChatRoomsTest, SendChatTextSaysNothingWithoutARoomOrText) {
   SendChatText(desktop_, "");
   desktop_.RemoveWindow(standin_.chatRoom());

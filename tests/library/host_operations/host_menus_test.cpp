@@ -134,6 +134,16 @@ TEST_F(ToolbarMenuTest, AMenuThatNeverOpensEndsTheRoutineAfterItsBound) {
   EXPECT_EQ(desktop_.GetCursorPos(), (host::Point{100, 200}));
 }
 
+TEST_F(ToolbarMenuTest, AQuitRequestEndsTheRoutineBeforeAnyClickOrKey) {
+  desktop_.SetCursorPos(100, 200);
+  desktop_.PostQuitMessage(0);
+  const double start = desktop_.Now();
+  ToolbarMenuDown4(desktop_);
+  EXPECT_LT(desktop_.Now() - start, timings::kPopupMenuPollSeconds);
+  ExpectSequence(desktop_, {}, "nothing after a quit request");
+  EXPECT_EQ(desktop_.GetCursorPos(), (host::Point{100, 200}));
+}
+
 TEST_F(ToolbarMenuTest, WithoutTheThirdIconNothingIsClickedAndThePointerStays) {
   // Each later icon moves up into third place as the one there goes.
   while (Icon()) desktop_.RemoveWindow(Icon());

@@ -42,6 +42,17 @@ TEST_F(InstantMessagesTest, SwitchesGoToTheHostsSwitchRecipients) {
                                                       {"$IM_OFF, Ann Lee", "=)"}}));
 }
 
+TEST_F(InstantMessagesTest, AReplyTheHostDidNotTakeIsNeverSent) {
+  const WindowHandle window = Conversation("Instant Message From: Ann", "");
+  const WindowHandle reply = desktop_.AddWindow(window, "RICHCNTL", "");
+  WindowHandle send;
+  for (int icon = 1; icon <= 9; ++icon) send = desktop_.AddWindow(window, "_AOL_Icon", "");
+  desktop_.SetHung(reply, true);
+  ReplyToConversation(desktop_, "hello");
+  for (const host::LoggedMessage& m : desktop_.Log())
+    EXPECT_NE(m.window, send) << "the send button was clicked after the text failed";
+}
+
 TEST_F(InstantMessagesTest, AConversationCaptionHasAtMostTwoCharactersBeforeTheMark) {
   const std::pair<const char*, bool> cases[] = {
       {"Instant Message From: Ann", true},        {">Instant Message From: Ann", true},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "library/windows/host_lookups.h"
 #include "library/windows/primitives.h"
 #include "library_host_fixture.h"
 
@@ -47,6 +48,41 @@ TEST_F(PrimitivesTest, NothingIsSentToWindowZero) {
   ClickControl(desktop_, kNoWindow);
   MakeTopmost(desktop_, noForm);
   ExpectSequence(desktop_, {}, "window 0");
+}
+
+// Whether any message of the kind reached (or was sent towards) the window.
+bool AnySent(const host::SubstituteDesktop& desktop, WindowHandle window, std::uint32_t message) {
+  for (const host::LoggedMessage& m : desktop.Log()) {
+    if (m.window == window && m.message.message == message)
+      return true;
+  }
+  return false;
+}
+
+TEST_F(PrimitivesTest, AHungWindowEndsAClickKeyOrReadAfterItsFirstMessage) {
+  const WindowHandle box = desktop_.AddWindow(standin_.mdiClient(), "RICHCNTL", "text");
+  desktop_.SetHung(box, true);
+  EXPECT_FALSE(ClickControl(desktop_, box));
+  EXPECT_FALSE(PressSpace(desktop_, box));
+  EXPECT_FALSE(SendSpaceKey(desktop_, box));
+  EXPECT_EQ(GetControlText(desktop_, box), "");
+  EXPECT_FALSE(SetControlText(desktop_, box, "lost"));
+  EXPECT_TRUE(AnySent(desktop_, box, WM_LBUTTONDOWN));
+  EXPECT_FALSE(AnySent(desktop_, box, WM_LBUTTONUP));
+  EXPECT_FALSE(AnySent(desktop_, box, WM_KEYUP));
+  EXPECT_FALSE(AnySent(desktop_, box, WM_GETTEXT));
+}
+
+TEST_F(PrimitivesTest, AnsweredSendsReportSoAndAVanishedWindowDoesNot) {
+  const WindowHandle box = desktop_.AddWindow(standin_.mdiClient(), "RICHCNTL", "");
+  EXPECT_TRUE(SetControlText(desktop_, box, "x"));
+  EXPECT_TRUE(ClickControl(desktop_, box));
+  EXPECT_TRUE(PressSpace(desktop_, box));
+  EXPECT_TRUE(SendSpaceKey(desktop_, box));
+  desktop_.RemoveWindow(box);
+  EXPECT_FALSE(SetControlText(desktop_, box, "x"));
+  EXPECT_FALSE(ClickControl(desktop_, box));
+  EXPECT_FALSE(ClickControl(desktop_, kNoWindow));
 }
 
 TEST_F(PrimitivesTest, GetListTextReadsTheFirstItemAndIsEmptyForAnEmptyList) {

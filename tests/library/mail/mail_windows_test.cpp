@@ -87,6 +87,27 @@ TEST_F(MailWindowsTest, SendMailFillsTheWriteWindowAndClicksItsSixteenthIcon) {
   EXPECT_EQ(HostChild("Write Mail"), host::kNoWindow);
 }
 
+TEST_F(MailWindowsTest, SendMailEndsAtTheFirstTextTheHungHostDidNotTake) {
+  mail_.AddMember("Amy");
+  // The write window hangs as soon as it is there.
+  desktop_.beforeFindWindowEx = [this](WindowHandle, WindowHandle) {
+    if (compose_.recipients)
+      return;
+    compose_ = ComposeParts(HostChild("Write Mail"));
+    if (compose_.recipients)
+      desktop_.SetHung(compose_.recipients, true);
+  };
+  const double start = desktop_.Now();
+  library::SendMail(desktop_, "Amy", "Lunch", "At noon?");
+  desktop_.beforeFindWindowEx = nullptr;
+  EXPECT_LT(desktop_.Now() - start, StandinMail::kOpenSeconds + 5.5) << "one send bound, once";
+  for (const host::LoggedMessage& m : desktop_.Log()) {
+    EXPECT_NE(m.window, compose_.subject);
+    EXPECT_NE(m.window, compose_.writeSend);
+  }
+  EXPECT_TRUE(mail_.sent().empty());
+}
+
 TEST_F(MailWindowsTest, SendMailGivesUpWhenTheWriteWindowNeverOpens) {
   mail_.opensWriteWindow = false;
   desktop_.AddWindow(host::kNoWindow, "_AOL_Edit", "");  // another program's, at the top level
