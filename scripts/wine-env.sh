@@ -15,27 +15,25 @@ wine_env_start() {
   wine_prefix_ready || wine_prefix_make
 }
 
-# A virtual display of our own. Runs started side by side may pick the same free number
-# at once; the one whose server did not come up picks another.
+# A virtual display of our own. The server picks a free display number itself and says
+# which once it accepts connections, so runs started side by side never share one.
 wine_display_start() {
-  local attempt n
-  for attempt in $(seq 10); do
-    n=$((90 + RANDOM % 800))
-    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 300); do
+    if [ -s "$number_file" ]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+      rm -f "$number_file"
+      return 0
+    fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
+  rm -f "$number_file"
   echo "!! no virtual display could be started" >&2
+  kill "$XVFB_PID" 2>/dev/null || true
   XVFB_PID=""
   return 1
 }

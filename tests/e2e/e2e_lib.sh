@@ -21,6 +21,12 @@ fail() {
   echo "FAIL: $*" >&2
   echo "--- host log:" >&2
   cat "$HOST_LOG" >&2 2>/dev/null || true
+  local program
+  for program in standin idler; do
+    [ -s "$E2E_WORK/$program.err" ] || continue
+    echo "--- what Wine said while running the $program:" >&2
+    tail -20 "$E2E_WORK/$program.err" >&2
+  done
   screenshot failure
   exit 1
 }
@@ -90,9 +96,11 @@ expect_gap() {
 
 start_standin() {
   : >"$HOST_LOG"
-  "$WINE" "$HOST_DIR/standin-host.exe" --log="$(winepath_of "$HOST_LOG")" "$@" >/dev/null 2>&1 &
+  WINEDEBUG=-all,err+all "$WINE" "$HOST_DIR/standin-host.exe" --log="$(winepath_of "$HOST_LOG")" "$@" >/dev/null \
+    2>>"$E2E_WORK/standin.err" &
   STANDIN_PID=$!
-  wait_until 90 window_exists "America Online" || fail "the stand-in host did not come up"
+  wait_until 90 window_exists "America Online" ||
+    fail "the stand-in host did not come up in 90 s (its process $(process_alive "$STANDIN_PID" && echo still runs || echo has ended))"
   # It activates its window a moment after showing it; once it is the active window it
   # takes the X focus from nobody else.
   wait_until 30 standin_active || fail "the stand-in host did not become the active window"
@@ -106,7 +114,7 @@ standin_active() {
 }
 
 start_idler() {
-  "$WINE" "$IDLER_DIR/velto-idler.exe" >/dev/null 2>&1 &
+  WINEDEBUG=-all,err+all "$WINE" "$IDLER_DIR/velto-idler.exe" >/dev/null 2>>"$E2E_WORK/idler.err" &
   IDLER_PID=$!
 }
 
