@@ -11,7 +11,9 @@ namespace library = velto::library;
 using velto::host::Platform;
 using velto::host::WindowHandle;
 
-Routine OnWindow(std::string name, void (*routine)(Platform&, WindowHandle)) {
+// A routine that acts on a window; whether the host answered shows in what it did.
+template <typename Result>
+Routine OnWindow(std::string name, Result (*routine)(Platform&, WindowHandle)) {
   return {std::move(name), {"#window"}, [routine](Session& s, Arguments& a) {
             routine(s.platform, a.Window(0));
           }};

@@ -21,7 +21,7 @@
 #include "library/mail/mail_windows.h"
 #include "library/mail/mailbox.h"
 #include "library/windows/form_control.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "support/own_controls.h"
 #include "win32_standin_process.h"
 

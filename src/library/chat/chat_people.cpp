@@ -4,11 +4,10 @@
 #include "host/messages.h"
 #include "host/window_search.h"
 #include "library/chat/chat_people.h"
-#include "library/chat/people_memory.h"
+#include "library/chat/internal/people_memory.h"
 #include "library/text/internal/ignoring_case.h"
 #include "library/windows/form_control.h"
-#include "library/windows/host_lookups.h"
-#include "library/windows/primitives.h"
+#include "library/windows/internal/host_lookups.h"
 
 namespace velto::library {
 
@@ -32,20 +31,22 @@ void AddChatPeople(host::Platform& platform, host::ListControl& list, int includ
 bool TickCheckBox(host::Platform& platform, WindowHandle box) {
   constexpr std::intptr_t kUnchecked = 0;  // BST_UNCHECKED
   bool unanswered = false;
-  return WaitForHostWindow(platform, [&] {
-    platform.PumpEvents();
-    if (platform.SendMessageA(box, BM_GETCHECK, 0, 0u) != kUnchecked)
-      return true;
-    if (!HostAnswered(platform)) {
-      unanswered = true;
-      return true;
-    }
-    platform.PostMessageA(box, WM_LBUTTONDOWN, 0, 0);
-    platform.PumpEvents();
-    platform.PostMessageA(box, WM_LBUTTONUP, 0, 0);
-    platform.PumpEvents();
-    return false;
-  }) && !unanswered;
+  return WaitForHostWindow(platform,
+                           [&] {
+                             platform.PumpEvents();
+                             if (platform.SendMessageA(box, BM_GETCHECK, 0, 0u) != kUnchecked)
+                               return true;
+                             if (!HostAnswered(platform)) {
+                               unanswered = true;
+                               return true;
+                             }
+                             platform.PostMessageA(box, WM_LBUTTONDOWN, 0, 0);
+                             platform.PumpEvents();
+                             platform.PostMessageA(box, WM_LBUTTONUP, 0, 0);
+                             platform.PumpEvents();
+                             return false;
+                           }) &&
+         !unanswered;
 }
 
 }  // namespace

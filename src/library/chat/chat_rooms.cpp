@@ -4,7 +4,7 @@
 #include "library/chat/chat_people.h"
 #include "library/text/internal/ignoring_case.h"
 #include "library/text/text_tools.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/library_timings.h"
 
 namespace velto::library {
@@ -61,8 +61,8 @@ void WaitForRoomEntry(host::Platform& platform, std::string& room) {
       refusal = FindHostMessageBox(platform);
       if (!refusal.box && !refusal.ok)
         return true;
-      unanswered = refusal.ok && !(SendSpaceKey(platform, refusal.ok) &&
-                                   SendSpaceKey(platform, refusal.ok));
+      unanswered =
+          refusal.ok && !(SendSpaceKey(platform, refusal.ok) && SendSpaceKey(platform, refusal.ok));
       return unanswered;
     });
     if (!confirmed || unanswered)

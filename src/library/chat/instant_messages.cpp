@@ -5,7 +5,7 @@
 #include "host/utf8.h"
 #include "host/window_search.h"
 #include "library/windows/form_control.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/primitives.h"
 
 namespace velto::library {

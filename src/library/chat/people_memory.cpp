@@ -1,4 +1,4 @@
-#include "library/chat/people_memory.h"
+#include "library/chat/internal/people_memory.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,7 @@
 
 #include "host/host_text.h"
 #include "host/messages.h"
-#include "library/windows/host_lookups.h"
-#include "library/windows/primitives.h"
+#include "library/windows/internal/host_lookups.h"
 
 namespace velto::library {
 namespace {

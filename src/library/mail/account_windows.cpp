@@ -11,7 +11,7 @@
 #include "library/mail/internal/marker_walk.h"
 #include "library/mail/mail_timings.h"
 #include "library/windows/form_control.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/internal/toolbar_menu.h"
 #include "library/windows/primitives.h"
 
@@ -160,14 +160,16 @@ void ResetMailPreferences(host::Platform& platform) {
 
   WindowHandle modal;
   bool unanswered = false;
-  if (!WaitForHost(platform, [&] {
-        unanswered = !ClickControl(platform, mailButton);
-        if (unanswered)
-          return true;
-        modal = platform.FindWindowA(host::host_class::kModal, kMailPreferencesCaption);
-        host::Pause(platform, mail_timings::kBetweenPreferencesClicksSeconds);
-        return !modal.IsNone();
-      }) ||
+  if (!WaitForHost(platform,
+                   [&] {
+                     unanswered = !ClickControl(platform, mailButton);
+                     if (unanswered)
+                       return true;
+                     modal =
+                         platform.FindWindowA(host::host_class::kModal, kMailPreferencesCaption);
+                     host::Pause(platform, mail_timings::kBetweenPreferencesClicksSeconds);
+                     return !modal.IsNone();
+                   }) ||
       unanswered) {
     return;
   }
@@ -178,8 +180,8 @@ void ResetMailPreferences(host::Platform& platform) {
   const WindowHandle save = host::FindChild(platform, modal, kModalButton);
   if (!first || !second || !sixth || !save)
     return;
-  for (const auto& [box, check] : {std::pair{first, kUnchecked}, std::pair{second, kChecked},
-                                   std::pair{sixth, kUnchecked}}) {
+  for (const auto& [box, check] :
+       {std::pair{first, kUnchecked}, std::pair{second, kChecked}, std::pair{sixth, kUnchecked}}) {
     platform.SendMessageA(box, BM_SETCHECK, check, 0u);
     if (!HostAnswered(platform))
       return;

@@ -5,6 +5,7 @@
 #include "host/messages.h"
 #include "host/utf8.h"
 #include "library/text/internal/ignoring_case.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/primitives.h"
 
 namespace velto::library {

@@ -13,7 +13,7 @@
 #include "library/text/internal/ignoring_case.h"
 #include "library/text/text_tools.h"
 #include "library/windows/form_control.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/primitives.h"
 
 namespace velto::library {

@@ -2,7 +2,7 @@
 
 #include "host/window_search.h"
 #include "library/mail/internal/mail_list.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 
 namespace velto::library {
 namespace {

@@ -1,7 +1,7 @@
 #include "library/mail/internal/marker_walk.h"
 
 #include "host/window_search.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 
 namespace velto::library {
 

@@ -1,4 +1,4 @@
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 
 #include "host/host_routines.h"
 #include "host/messages.h"
@@ -6,7 +6,6 @@
 #include "host/wait.h"
 #include "host/window_search.h"
 #include "library/windows/library_timings.h"
-#include "library/windows/primitives.h"
 
 namespace velto::library {
 
@@ -37,6 +36,10 @@ HostMessageBox FindHostMessageBox(host::Platform& platform) {
 bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done) {
   return host::WaitForHost(platform, done, timings::kHostWindowWaitSeconds,
                            host::timings::kWindowPollSeconds);
+}
+
+bool HostAnswered(host::Platform& platform) {
+  return platform.LastSendAnswered();
 }
 
 bool SendSpaceKey(host::Platform& platform, WindowHandle button) {

@@ -5,7 +5,7 @@
 #include "host/messages.h"
 #include "host/window_search.h"
 #include "library/text/internal/ignoring_case.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/internal/toolbar_menu.h"
 #include "library/windows/library_timings.h"
 

@@ -1,6 +1,7 @@
 #include "library/windows/primitives.h"
 
 #include "host/messages.h"
+#include "library/windows/internal/host_lookups.h"
 
 namespace velto::library {
 
@@ -34,10 +35,6 @@ void SetTopmost(host::Platform& platform, FormControl& form, int insertAfter) {
 }
 
 }  // namespace
-
-bool HostAnswered(host::Platform& platform) {
-  return platform.LastSendAnswered();
-}
 
 void HideWindow(host::Platform& platform, WindowHandle window) {
   if (window)

@@ -8,16 +8,11 @@
 // The library's window and input primitives.
 namespace velto::library {
 
-// The rule of every routine that sends more than one message: it goes on only while the
-// host answers. A send that fails (its window is gone, or the host is hung past the
-// bound) ends the routine, which then sends nothing further, as a host routine does.
-// True when the last message sent was answered.
-bool HostAnswered(host::Platform& platform);
-
 void HideWindow(host::Platform& platform, host::WindowHandle window);
 void UnhideWindow(host::Platform& platform, host::WindowHandle window);
 void CloseHostWindow(host::Platform& platform, host::WindowHandle window);
-// The sending primitives return HostAnswered: false for window 0 or when a send failed;
+// The sending primitives return whether the host answered: false for window 0 or when a
+// send failed (its window is gone, or the host is hung past the bound);
 // a key or click whose first half failed sends no second half.
 bool SetControlText(host::Platform& platform, host::WindowHandle window, const std::string& text);
 // The window's text (WM_GETTEXTLENGTH, then WM_GETTEXT); empty for window 0 or when the

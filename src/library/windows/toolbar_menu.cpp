@@ -3,7 +3,7 @@
 #include "host/messages.h"
 #include "host/wait.h"
 #include "host/window_search.h"
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/library_timings.h"
 
 namespace velto::library {

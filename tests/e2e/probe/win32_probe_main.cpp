@@ -165,9 +165,9 @@ int TextAt(int x, int y) {
   char text[1024] = "";
   DWORD_PTR ignored = 0;
   const HWND window = WindowAt(x, y);
-  if (!window || !::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text,
-                                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                                        kAnswerMilliseconds, &ignored)) {
+  if (!window ||
+      !::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, kAnswerMilliseconds, &ignored)) {
     std::fprintf(stderr, "velto-probe: no window that answers at %d,%d\n", x, y);
     return 2;
   }

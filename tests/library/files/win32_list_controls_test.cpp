@@ -53,10 +53,12 @@ TEST_F(Win32ListControls, ListPairLoadsIntoTwoListBoxes) {
   Win32ListBox first(Create("LISTBOX", 0));
   Win32ListBox second(Create("LISTBOX", 0));
   library::LoadListPair(files_, platform_, Path("pair.txt"), first, second);
-  ASSERT_EQ(first.Count(), 2);
-  ASSERT_EQ(second.Count(), 2);
-  EXPECT_EQ(first.Item(1), "bob");
-  EXPECT_EQ(second.Item(1), "attic");
+  ASSERT_EQ(first.Count(), 3);
+  ASSERT_EQ(second.Count(), 3);
+  EXPECT_EQ(first.Item(1), "no star");  // a line without a star keeps its text
+  EXPECT_EQ(second.Item(1), "");
+  EXPECT_EQ(first.Item(2), "bob");
+  EXPECT_EQ(second.Item(2), "attic");
 }
 
 TEST_F(Win32ListControls, TextBoxRoundTripsThroughAFile) {

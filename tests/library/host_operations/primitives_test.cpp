@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "library/windows/host_lookups.h"
+#include "library/windows/internal/host_lookups.h"
 #include "library/windows/primitives.h"
 #include "library_host_fixture.h"
 

@@ -220,15 +220,14 @@ TEST_F(MailWindowsTest, ScreenNameExistsClosesErrorAndWriteWindowsThenAnswersNo)
   };
   library::ScreenNameExists(desktop_, "Amy");
   desktop_.beforeFindWindowEx = nullptr;
-  const std::vector<Expected> sent =
-      Join({PostedClick(ToolbarIcon(StandinMail::kWriteMailToolbarIcon)),
-            {SentText(compose_.recipients, WM_SETTEXT, "*, Amy"),
-             SentText(compose_.subject, WM_SETTEXT, "You alive?"),
-             SentText(compose_.message, WM_SETTEXT, "=)")},
-            Click(compose_.writeSend),
-            {Posted(error, WM_CLOSE), Posted(compose_.window, WM_CLOSE),
-             SentValue(dontSave, WM_KEYDOWN, VK_SPACE, 0),
-             SentValue(dontSave, WM_KEYUP, VK_SPACE, 0)}});
+  const std::vector<Expected> sent = Join(
+      {PostedClick(ToolbarIcon(StandinMail::kWriteMailToolbarIcon)),
+       {SentText(compose_.recipients, WM_SETTEXT, "*, Amy"),
+        SentText(compose_.subject, WM_SETTEXT, "You alive?"),
+        SentText(compose_.message, WM_SETTEXT, "=)")},
+       Click(compose_.writeSend),
+       {Posted(error, WM_CLOSE), Posted(compose_.window, WM_CLOSE),
+        SentValue(dontSave, WM_KEYDOWN, VK_SPACE, 0), SentValue(dontSave, WM_KEYUP, VK_SPACE, 0)}});
   ExpectActions(desktop_, sent, "probe");
 }
 

@@ -186,19 +186,19 @@ TEST_F(MailboxTest, DuplicatesStopWhenTheMailboxVanishesMidway) {
   OpenTabOne({"1\tbob\thi", "2\tbob\thi", "3\tbob\thi", "4\tbob\thi"});
   CaptionForm form("Velto Idler");
   // The mailbox closes as its delete button is pressed down.
-  desktop_.SetHandler(deleteButton_, [this](host::SubstituteDesktop& d, WindowHandle self,
-                                            const host::Message& m) -> std::intptr_t {
-    if (m.message == WM_LBUTTONDOWN) {
-      d.RemoveWindow(mailbox_);
-      return 0;
-    }
-    return d.DefaultHandling(self, m);
-  });
+  desktop_.SetHandler(deleteButton_,
+                      [this](host::SubstituteDesktop& d, WindowHandle self,
+                             const host::Message& m) -> std::intptr_t {
+                        if (m.message == WM_LBUTTONDOWN) {
+                          d.RemoveWindow(mailbox_);
+                          return 0;
+                        }
+                        return d.DefaultHandling(self, m);
+                      });
   library::DeleteDuplicateMailTab1(desktop_, form, kTrue);
   // The routine ends at the first failed send: no entry is compared after the window went.
-  EXPECT_EQ(form.captions,
-            (std::vector<std::string>{"Velto Idler", "Now checking #0 for match with #1",
-                                      "Velto Idler"}));
+  EXPECT_EQ(form.captions, (std::vector<std::string>{
+                               "Velto Idler", "Now checking #0 for match with #1", "Velto Idler"}));
 }
 
 TEST_F(MailboxTest, ListingAddsEachThirdFieldAsRead) {

@@ -31,6 +31,12 @@ HostMessageBox FindHostMessageBox(host::Platform& platform);
 // timings::kHostWindowWaitSeconds. Returns whether `done` held.
 bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done);
 
+// The rule of every routine that sends more than one message: it goes on only while the
+// host answers. A send that fails (its window is gone, or the host is hung past the
+// bound) ends the routine, which then sends nothing further, as a host routine does.
+// True when the last message sent was answered.
+bool HostAnswered(host::Platform& platform);
+
 // WM_KEYDOWN and WM_KEYUP of the space key, sent (value form): a press of the button.
 // Returns HostAnswered (false for button 0); no key-up follows a failed key-down.
 bool SendSpaceKey(host::Platform& platform, host::WindowHandle button);
