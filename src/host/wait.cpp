@@ -39,6 +39,20 @@ bool WaitForHost(Platform& platform, const std::function<bool()>& done, double b
   return held && !hostGone;
 }
 
+bool WaitWithoutPump(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+                     double pollSeconds) {
+  const double start = platform.Clock();
+  for (;;) {
+    if (platform.QuitRequested())
+      return false;
+    if (done())
+      return true;
+    if (SecondsSince(platform, start) >= boundSeconds)
+      return false;
+    platform.Sleep(pollSeconds);
+  }
+}
+
 void Pause(Platform& platform, double seconds) {
   if (seconds <= 0)
     return;

@@ -21,6 +21,13 @@ bool WaitFor(Platform& platform, const std::function<bool()>& done, double bound
 bool WaitForHost(Platform& platform, const std::function<bool()>& done, double boundSeconds,
                  double pollSeconds);
 
+// The one wait that does not run the pump, for the moments when no handler of ours may
+// run (one could take the focus from a host's popup menu before its keys arrive): tests
+// `done`, sleeping `pollSeconds` between tests. Gives up after `boundSeconds`, or at once
+// when the program has been asked to quit; returns whether `done` held.
+bool WaitWithoutPump(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+                     double pollSeconds);
+
 // Waits `seconds` while the program's windows stay responsive. Never returns early,
 // except that a quit request ends it; a positive duration runs the pump at least once;
 // 0 or less returns at once.

@@ -9,10 +9,10 @@
 #include "host/wait.h"
 #include "host/window_search.h"
 #include "library/mail/internal/marker_walk.h"
-#include "library/mail/mail_timings.h"
 #include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"
 #include "library/windows/internal/toolbar_menu.h"
+#include "library/windows/library_timings.h"
 #include "library/windows/primitives.h"
 
 namespace velto::library {
@@ -39,11 +39,6 @@ constexpr std::string_view kModalButton = "_AOL_icon";
 constexpr std::uint32_t kUnchecked = 0;
 constexpr std::uint32_t kChecked = static_cast<std::uint32_t>(kTrue);
 
-bool WaitForHost(host::Platform& platform, const std::function<bool()>& done) {
-  return host::WaitForHost(platform, done, mail_timings::kHostWindowWaitSeconds,
-                           host::timings::kWindowPollSeconds);
-}
-
 void PostClick(host::Platform& platform, WindowHandle button) {
   platform.PostMessageA(button, WM_LBUTTONDOWN, 0, 0);
   platform.PostMessageA(button, WM_LBUTTONUP, 0, 0);
@@ -65,22 +60,22 @@ int CanSetParentalControls(host::Platform& platform) {
     return kFalse;
   WindowHandle window;
   WindowHandle button;
-  if (!WaitForHost(platform, [&] {
+  if (!WaitForHostWindow(platform, [&] {
         window = FindCaptionedHostChild(platform, kParentalControlsCaption);
         button = host::FindChild(platform, window, cls::kIcon);
         return !button.IsNone();
       })) {
     return kFalse;
   }
-  host::Pause(platform, mail_timings::kParentalControlsSettleSeconds);
+  host::Pause(platform, timings::kParentalControlsSettleSeconds);
 
   // A click the host missed is simply repeated: the button is clicked on every look
   // until the dialog shows with its text.
   WindowHandle modal;
   std::string text;
-  if (!WaitForHost(platform, [&] {
+  if (!WaitForHostWindow(platform, [&] {
         PostClick(platform, button);
-        host::Pause(platform, mail_timings::kBetweenParentalClicksSeconds);
+        host::Pause(platform, timings::kBetweenParentalClicksSeconds);
         modal = platform.FindWindowA(host::host_class::kModal, host::kAnyCaption);
         const WindowHandle label = host::FindChild(platform, modal, cls::kStatic);
         text = label ? GetControlText(platform, label) : std::string();
@@ -101,7 +96,7 @@ std::string GetMemberProfile(host::Platform& platform, const std::string& screen
   WindowHandle request;
   WindowHandle edit;
   WindowHandle button;
-  if (!WaitForHost(platform, [&] {
+  if (!WaitForHostWindow(platform, [&] {
         request = FindCaptionedHostChild(platform, kProfileRequestCaption);
         edit = host::FindChild(platform, request, host::host_class::kAolEdit);
         button = host::FindChild(platform, request, cls::kIcon);
@@ -116,7 +111,7 @@ std::string GetMemberProfile(host::Platform& platform, const std::string& screen
   WindowHandle profile;
   HostMessageBox box;
   std::string text;
-  if (!WaitForHost(platform, [&] {
+  if (!WaitForHostWindow(platform, [&] {
         profile = FindCaptionedHostChild(platform, kProfileCaption);
         const WindowHandle view = host::FindChild(platform, profile, host::host_class::kView);
         text = view ? GetControlText(platform, view) : std::string();
@@ -145,7 +140,7 @@ void ResetMailPreferences(host::Platform& platform) {
     return;
   WindowHandle preferences;
   WindowHandle mailButton;
-  if (!WaitForHost(platform, [&] {
+  if (!WaitForHostWindow(platform, [&] {
         preferences = FindCaptionedHostChild(platform, kPreferencesCaption);
         bool topics = true;
         for (std::string_view topic : kPreferenceTopics) {
@@ -160,16 +155,16 @@ void ResetMailPreferences(host::Platform& platform) {
 
   WindowHandle modal;
   bool unanswered = false;
-  if (!WaitForHost(platform,
-                   [&] {
-                     unanswered = !ClickControl(platform, mailButton);
-                     if (unanswered)
-                       return true;
-                     modal =
-                         platform.FindWindowA(host::host_class::kModal, kMailPreferencesCaption);
-                     host::Pause(platform, mail_timings::kBetweenPreferencesClicksSeconds);
-                     return !modal.IsNone();
-                   }) ||
+  if (!WaitForHostWindow(platform,
+                         [&] {
+                           unanswered = !ClickControl(platform, mailButton);
+                           if (unanswered)
+                             return true;
+                           modal = platform.FindWindowA(host::host_class::kModal,
+                                                        kMailPreferencesCaption);
+                           host::Pause(platform, timings::kBetweenPreferencesClicksSeconds);
+                           return !modal.IsNone();
+                         }) ||
       unanswered) {
     return;
   }

@@ -6,7 +6,7 @@
 
 // Routines over the host's account windows: parental controls, member profiles and mail
 // preferences. Waits for a host window, and the re-clicking of a button the host has
-// not answered yet, give up after mail_timings::kHostWindowWaitSeconds; a routine whose
+// not answered yet, give up after timings::kHostWindowWaitSeconds; a routine whose
 // wait ran out sends nothing further and returns its empty result.
 namespace velto::library {
 

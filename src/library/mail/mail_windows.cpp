@@ -9,11 +9,11 @@
 #include "host/window_search.h"
 #include "library/mail/internal/marker_walk.h"
 #include "library/mail/mail_errors.h"
-#include "library/mail/mail_timings.h"
 #include "library/text/internal/ignoring_case.h"
 #include "library/text/text_tools.h"
 #include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"
+#include "library/windows/library_timings.h"
 #include "library/windows/primitives.h"
 
 namespace velto::library {
@@ -70,13 +70,10 @@ ComposeControls LookUpComposeControls(host::Platform& platform, WindowHandle win
 // Waits until `find` names a window whose compose controls are all there.
 bool WaitForComposeControls(host::Platform& platform, WindowHandle (*find)(host::Platform&),
                             ComposeControls& controls) {
-  return host::WaitForHost(
-      platform,
-      [&] {
-        controls = LookUpComposeControls(platform, find(platform));
-        return controls.Complete();
-      },
-      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  return WaitForHostWindow(platform, [&] {
+    controls = LookUpComposeControls(platform, find(platform));
+    return controls.Complete();
+  });
 }
 
 WindowHandle FindWriteWindow(host::Platform& platform) {
@@ -116,7 +113,7 @@ bool SendThroughWriteWindow(host::Platform& platform, const std::string& recipie
       !SetTextAndPump(platform, write.message, message)) {
     return false;
   }
-  host::Pause(platform, mail_timings::kBeforeSendSeconds);
+  host::Pause(platform, timings::kBeforeSendSeconds);
   return ClickControl(platform, write.Icon(kSendButton));
 }
 
@@ -143,18 +140,15 @@ WindowHandle FindReadMailWindow(host::Platform& platform) {
 }
 
 void CloseMailWindows(host::Platform& platform) {
-  host::WaitForHost(
-      platform,
-      [&] {
-        const WindowHandle compose = FindComposeWindow(platform);
-        const WindowHandle read = FindReadMailWindow(platform);
-        if (!compose && !read)
-          return true;
-        CloseAndPump(platform, compose);
-        CloseAndPump(platform, read);
-        return false;
-      },
-      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  WaitForHostWindow(platform, [&] {
+    const WindowHandle compose = FindComposeWindow(platform);
+    const WindowHandle read = FindReadMailWindow(platform);
+    if (!compose && !read)
+      return true;
+    CloseAndPump(platform, compose);
+    CloseAndPump(platform, read);
+    return false;
+  });
 }
 
 void SendMail(host::Platform& platform, const std::string& recipients, const std::string& subject,
@@ -190,20 +184,16 @@ void ForwardMail(host::Platform& platform, const std::string& recipients,
   WindowHandle window;
   WindowHandle error;
   bool unanswered = false;
-  const bool settled = host::WaitForHost(
-      platform,
-      [&] {
-        error = FindMailErrorWindow(platform);
-        window = FindComposeWindow(platform);
-        const WindowHandle send =
-            host::FindNthChild(platform, window, cls::kIcon, kForwardSendButton);
-        unanswered = send && !ClickControl(platform, send);
-        if (unanswered)
-          return true;
-        host::Pause(platform, mail_timings::kBetweenSendClicksSeconds);
-        return !window || error;
-      },
-      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  const bool settled = WaitForHostWindow(platform, [&] {
+    error = FindMailErrorWindow(platform);
+    window = FindComposeWindow(platform);
+    const WindowHandle send = host::FindNthChild(platform, window, cls::kIcon, kForwardSendButton);
+    unanswered = send && !ClickControl(platform, send);
+    if (unanswered)
+      return true;
+    host::Pause(platform, timings::kBetweenSendClicksSeconds);
+    return !window || error;
+  });
   if (settled && !unanswered && !window)
     CloseHostWindow(platform, read);
 }
@@ -217,15 +207,12 @@ int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
   }
   WindowHandle error;
   std::string errorText;
-  const bool refused = host::WaitForHost(
-      platform,
-      [&] {
-        error = FindMailErrorWindow(platform);
-        const WindowHandle view = host::FindChild(platform, error, host::host_class::kView);
-        errorText = view ? GetControlText(platform, view) : std::string();
-        return !errorText.empty();
-      },
-      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  const bool refused = WaitForHostWindow(platform, [&] {
+    error = FindMailErrorWindow(platform);
+    const WindowHandle view = host::FindChild(platform, error, host::host_class::kView);
+    errorText = view ? GetControlText(platform, view) : std::string();
+    return !errorText.empty();
+  });
   if (!refused)
     return kFalse;
   const bool unknown = ContainsIgnoringCase(WithoutSpaces(errorText), WithoutSpaces(screenName));
@@ -234,15 +221,12 @@ int ScreenNameExists(host::Platform& platform, const std::string& screenName) {
   CloseAndPump(platform, FindWriteWindow(platform));
   // Closing the filled-in write window makes the host ask whether to save it.
   WindowHandle dontSave;
-  const bool asked = host::WaitForHost(
-      platform,
-      [&] {
-        const WindowHandle box =
-            platform.FindWindowA(cls::kDialog, host::host_caption::kHostMessageBox);
-        dontSave = host::FindChild(platform, box, cls::kButton, kDontSaveButton);
-        return !dontSave.IsNone();
-      },
-      mail_timings::kHostWindowWaitSeconds, host::timings::kWindowPollSeconds);
+  const bool asked = WaitForHostWindow(platform, [&] {
+    const WindowHandle box =
+        platform.FindWindowA(cls::kDialog, host::host_caption::kHostMessageBox);
+    dontSave = host::FindChild(platform, box, cls::kButton, kDontSaveButton);
+    return !dontSave.IsNone();
+  });
   if (!asked)
     return kFalse;
   SendSpaceKey(platform, dontSave);

@@ -11,7 +11,7 @@
 // and sixteen "_AOL_Icon". The read-mail window holds two "RICHCNTL", an
 // "_AOL_Combobox" and an "_AOL_FontCombo".
 //
-// Waits for a host window give up after mail_timings::kHostWindowWaitSeconds; a routine
+// Waits for a host window give up after timings::kHostWindowWaitSeconds; a routine
 // whose wait ran out sends nothing further.
 namespace velto::library {
 

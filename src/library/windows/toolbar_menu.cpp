@@ -12,21 +12,19 @@ namespace {
 using host::WindowHandle;
 
 // Looks for the visible popup menu without running our pump (our windows would steal
-// the menu's keys), sleeping between looks; 0 once the wait is over, or at once when the
-// program has been asked to quit, as every wait ends then. Windows keeps a hidden
-// "#32768" window at all times, so only a visible one is the menu the click opened.
+// the menu's keys); 0 once the wait is over or the program is asked to quit. Windows
+// keeps a hidden "#32768" window at all times, so only a visible one is the menu the
+// click opened.
 WindowHandle WaitForVisiblePopupMenu(host::Platform& platform) {
-  const double start = platform.Clock();
-  for (;;) {
-    if (platform.QuitRequested())
-      return host::kNoWindow;
-    const WindowHandle menu = platform.FindWindowA(host::host_class::kPopupMenu, host::kAnyCaption);
-    if (menu && platform.IsWindowVisible(menu))
-      return menu;
-    if (host::SecondsSince(platform, start) >= timings::kPopupMenuWaitSeconds)
-      return host::kNoWindow;
-    platform.Sleep(timings::kPopupMenuPollSeconds);
-  }
+  WindowHandle menu;
+  const bool shown = host::WaitWithoutPump(
+      platform,
+      [&] {
+        menu = platform.FindWindowA(host::host_class::kPopupMenu, host::kAnyCaption);
+        return menu && platform.IsWindowVisible(menu);
+      },
+      timings::kPopupMenuWaitSeconds, timings::kPopupMenuPollSeconds);
+  return shown ? menu : host::kNoWindow;
 }
 
 }  // namespace
