@@ -12,6 +12,7 @@
 
 #include "host/host_text.h"
 #include "host/win32_handles.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "standin/received_log.h"
 #include "standin/standin_command_line.h"

@@ -1,5 +1,6 @@
 #include "host/host_routines.h"
 #include "host/messages.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::host {

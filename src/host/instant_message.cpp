@@ -1,6 +1,7 @@
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/timings.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::host {

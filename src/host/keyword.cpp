@@ -1,3 +1,4 @@
+#include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/window_search.h"
@@ -16,9 +17,7 @@ bool SendChar(Platform& platform, WindowHandle box, std::uint32_t character) {
 bool OpenKeyword(Platform& platform, const std::string& keyword) {
   if (platform.QuitRequested())
     return false;
-  const WindowHandle toolbar = FindChild(platform, FindHostFrame(platform), host_class::kToolbar);
-  const WindowHandle inner = FindChild(platform, toolbar, host_class::kInnerToolbar);
-  const WindowHandle combo = FindChild(platform, inner, host_class::kComboBox);
+  const WindowHandle combo = FindChild(platform, FindInnerToolbar(platform), host_class::kComboBox);
   const WindowHandle box = FindChild(platform, combo, host_class::kEdit);
   if (!box)
     return false;

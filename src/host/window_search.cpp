@@ -1,4 +1,5 @@
 #include "host/window_search.h"
+#include "host/host_names.h"
 
 namespace velto::host {
 
@@ -30,6 +31,15 @@ WindowHandle FindHostFrame(Platform& platform) {
 
 WindowHandle FindHostMdiClient(Platform& platform, WindowHandle frame) {
   return FindChild(platform, frame, host_class::kMdiClient);
+}
+
+WindowHandle FindInnerToolbar(Platform& platform) {
+  const WindowHandle toolbar = FindChild(platform, FindHostFrame(platform), host_class::kToolbar);
+  return FindChild(platform, toolbar, host_class::kInnerToolbar);
+}
+
+WindowHandle FindToolbarIcon(Platform& platform, int n) {
+  return FindNthChild(platform, FindInnerToolbar(platform), host_class::kIcon, n);
 }
 
 }  // namespace velto::host

@@ -2,6 +2,7 @@
 
 #include "host/host_text.h"
 #include "host/messages.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::standin {

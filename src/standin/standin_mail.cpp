@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "host/host_names.h"
 #include "host/host_text.h"
 #include "host/messages.h"
 #include "host/window_search.h"
@@ -97,7 +98,7 @@ WindowHandle StandinMail::OpenMailbox(std::array<std::vector<std::string>, kMail
       tabs_[static_cast<std::size_t>(tab)]->SetEntries(std::move(tabs[tab]));
     return mailbox_;
   }
-  mailbox_ = windows_.Create(mdi_, cls::kChild, "Online Mailbox", OnClose(windows_));
+  mailbox_ = windows_.Create(mdi_, cls::kChild, host::host_caption::kMailbox, OnClose(windows_));
   const WindowHandle tabControl = windows_.Create(mailbox_, cls::kTabControl, "");
   for (int tab = 0; tab < kMailboxTabs; ++tab) {
     const WindowHandle page =

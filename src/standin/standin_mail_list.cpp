@@ -1,6 +1,7 @@
 #include "standin/standin_mail_list.h"
 
 #include "host/messages.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::standin {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include "host/host_names.h"
 #include "host/window_search.h"
 
 #include "host/host_text.h"

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "host/messages.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::standin {

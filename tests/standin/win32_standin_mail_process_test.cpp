@@ -14,6 +14,7 @@
 #include "host/wait.h"
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/mail/account_windows.h"
 #include "library/mail/filed_mail.h"

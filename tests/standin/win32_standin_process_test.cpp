@@ -11,6 +11,7 @@
 #include "host/wait.h"
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/chat/chat_people.h"
 #include "library/windows/form_control.h"

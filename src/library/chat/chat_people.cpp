@@ -2,6 +2,7 @@
 
 #include "host/host_routines.h"
 #include "host/messages.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/chat/chat_people.h"
 #include "library/chat/internal/people_memory.h"

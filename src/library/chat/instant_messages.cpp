@@ -3,6 +3,7 @@
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/utf8.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"

@@ -3,6 +3,7 @@
 #include <functional>
 #include <utility>
 
+#include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/timings.h"
@@ -35,14 +36,8 @@ constexpr std::string_view kPreferencesCaption = host::host_caption::kPreference
 constexpr std::string_view kMailPreferencesCaption = host::host_caption::kMailPreferences;
 constexpr std::string_view kPreferenceTopics[] = {"General", "Mail", "Font", "Marketing"};
 constexpr int kMailPreferencesButton = 3;  // of the preferences' "_AOL_Icon"
-constexpr std::string_view kModalButton = "_AOL_icon";
 constexpr std::uint32_t kUnchecked = 0;
 constexpr std::uint32_t kChecked = static_cast<std::uint32_t>(kTrue);
-
-void PostClick(host::Platform& platform, WindowHandle button) {
-  platform.PostMessageA(button, WM_LBUTTONDOWN, 0, 0);
-  platform.PostMessageA(button, WM_LBUTTONUP, 0, 0);
-}
 
 std::string WithoutLineBreaks(const std::string& text) {
   std::string kept;
@@ -172,7 +167,7 @@ void ResetMailPreferences(host::Platform& platform) {
   const WindowHandle second =
       host::FindNextChild(platform, modal, first, host::host_class::kCheckBox);
   const WindowHandle sixth = host::FindNthChild(platform, modal, host::host_class::kCheckBox, 6);
-  const WindowHandle save = host::FindChild(platform, modal, kModalButton);
+  const WindowHandle save = host::FindChild(platform, modal, cls::kIcon);
   if (!first || !second || !sixth || !save)
     return;
   for (const auto& [box, check] :

@@ -1,5 +1,6 @@
 #include "library/mail/filed_mail.h"
 
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/mail/internal/mail_list.h"
 #include "library/mail/internal/marker_walk.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/host_names.h"
 #include "host/utf8.h"
 #include "host/window_search.h"
 #include "library/mail/internal/marker_walk.h"

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "host/host_names.h"
 #include "host/messages.h"
 #include "host/timings.h"
 #include "host/utf8.h"
@@ -34,7 +35,7 @@ constexpr std::size_t kForwardPrefixCharacters = 5;
 constexpr std::string_view kRefusedRecipient = "*, ";
 constexpr std::string_view kProbeSubject = "You alive?";
 constexpr std::string_view kProbeMessage = "=)";
-constexpr std::string_view kDontSaveButton = "&No";
+constexpr std::string_view kDontSaveButton = host::host_caption::kNo;
 
 // The controls of a compose or write window; complete once the host has made them all.
 struct ComposeControls {
@@ -96,14 +97,10 @@ void CloseAndPump(host::Platform& platform, WindowHandle window) {
 // SendMail's steps; false when the write window never showed or the host did not answer.
 bool SendThroughWriteWindow(host::Platform& platform, const std::string& recipients,
                             const std::string& subject, const std::string& message) {
-  const WindowHandle toolbar =
-      host::FindChild(platform, host::FindHostFrame(platform), cls::kToolbar);
-  const WindowHandle inner = host::FindChild(platform, toolbar, cls::kInnerToolbar);
-  const WindowHandle button = host::FindNthChild(platform, inner, cls::kIcon, kWriteMailButton);
+  const WindowHandle button = host::FindToolbarIcon(platform, kWriteMailButton);
   if (!button)
     return false;
-  platform.PostMessageA(button, WM_LBUTTONDOWN, 0, 0);
-  platform.PostMessageA(button, WM_LBUTTONUP, 0, 0);
+  PostClick(platform, button);
 
   ComposeControls write;
   if (!WaitForComposeControls(platform, FindWriteWindow, write))

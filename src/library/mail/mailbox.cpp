@@ -1,5 +1,6 @@
 #include "library/mail/mailbox.h"
 
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/mail/internal/mail_list.h"
 #include "library/windows/internal/host_lookups.h"

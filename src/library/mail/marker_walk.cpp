@@ -1,5 +1,6 @@
 #include "library/mail/internal/marker_walk.h"
 
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/windows/internal/host_lookups.h"
 

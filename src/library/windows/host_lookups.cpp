@@ -1,5 +1,6 @@
 #include "library/windows/internal/host_lookups.h"
 
+#include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/timings.h"
@@ -29,13 +30,19 @@ WindowHandle FindChatPeopleList(host::Platform& platform) {
 HostMessageBox FindHostMessageBox(host::Platform& platform) {
   HostMessageBox found;
   found.box = platform.FindWindowA(host::host_class::kDialog, host::host_caption::kHostMessageBox);
-  found.ok = host::FindChild(platform, found.box, host::host_class::kButton, kOkCaption);
+  found.ok =
+      host::FindChild(platform, found.box, host::host_class::kButton, host::host_caption::kOk);
   return found;
 }
 
 bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done) {
   return host::WaitForHost(platform, done, timings::kHostWindowWaitSeconds,
                            host::timings::kWindowPollSeconds);
+}
+
+void PostClick(host::Platform& platform, WindowHandle button) {
+  platform.PostMessageA(button, WM_LBUTTONDOWN, 0, 0);
+  platform.PostMessageA(button, WM_LBUTTONUP, 0, 0);
 }
 
 bool HostAnswered(host::Platform& platform) {

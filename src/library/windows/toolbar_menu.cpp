@@ -1,5 +1,6 @@
 #include "library/windows/internal/toolbar_menu.h"
 
+#include "host/host_names.h"
 #include "host/messages.h"
 #include "host/wait.h"
 #include "host/window_search.h"
@@ -31,11 +32,7 @@ WindowHandle WaitForVisiblePopupMenu(host::Platform& platform) {
 
 bool RunToolbarMenu(host::Platform& platform, int iconNumber,
                     std::initializer_list<std::uint32_t> keys) {
-  const WindowHandle toolbar =
-      host::FindChild(platform, host::FindHostFrame(platform), host::host_class::kToolbar);
-  const WindowHandle inner = host::FindChild(platform, toolbar, host::host_class::kInnerToolbar);
-  const WindowHandle icon =
-      host::FindNthChild(platform, inner, host::host_class::kIcon, iconNumber);
+  const WindowHandle icon = host::FindToolbarIcon(platform, iconNumber);
   if (!icon || platform.QuitRequested())
     return false;
 
@@ -44,8 +41,7 @@ bool RunToolbarMenu(host::Platform& platform, int iconNumber,
   const host::Point saved = platform.GetCursorPos();
   platform.SetCursorPos(platform.GetSystemMetrics(SM_CXSCREEN) - 1,
                         platform.GetSystemMetrics(SM_CYSCREEN) - 1);
-  platform.PostMessageA(icon, WM_LBUTTONDOWN, 0, 0);
-  platform.PostMessageA(icon, WM_LBUTTONUP, 0, 0);
+  PostClick(platform, icon);
   const WindowHandle menu = WaitForVisiblePopupMenu(platform);
   if (menu) {
     for (std::uint32_t key : keys) {

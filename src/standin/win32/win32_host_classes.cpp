@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/win32_handles.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "standin/win32/win32_host_layout.h"
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::standin {
@@ -292,7 +293,7 @@ Place HostChildPlace(const std::string& captionBytes) {
     return kInstantMessagePlace;
   if (captionBytes.rfind("Welcome, ", 0) == 0)
     return kWelcomePlace;
-  if (captionBytes == "Online Mailbox")
+  if (captionBytes == host::host_caption::kMailbox)
     return kMailboxPlace;
   if (captionBytes == host::host_caption::kFiledMail)
     return kFiledMailPlace;

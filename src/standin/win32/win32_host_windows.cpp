@@ -7,6 +7,7 @@
 
 #include "host/host_text.h"
 #include "host/win32_handles.h"
+#include "host/host_names.h"
 #include "host/window_search.h"
 #include "standin/win32/win32_host_classes.h"
 #include "standin/win32/win32_host_layout.h"

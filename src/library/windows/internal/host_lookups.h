@@ -8,9 +8,6 @@
 // Lookups of host windows that several routines of the library share.
 namespace velto::library {
 
-// Captions of host windows beyond those of the host routines.
-inline constexpr std::string_view kOkCaption = "OK";
-
 // The first host child window (in the MDI client's child order) that passes `test`;
 // 0 when there is none or the host is not running.
 host::WindowHandle FindHostChildWhere(host::Platform& platform,
@@ -36,6 +33,11 @@ bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& do
 // bound) ends the routine, which then sends nothing further, as a host routine does.
 // True when the last message sent was answered.
 bool HostAnswered(host::Platform& platform);
+
+// WM_LBUTTONDOWN and WM_LBUTTONUP posted (wParam and lParam 0): a click that does not wait
+// for the host, for buttons whose click opens a window or a menu. ClickControl (the
+// primitives) is the sent click.
+void PostClick(host::Platform& platform, host::WindowHandle button);
 
 // WM_KEYDOWN and WM_KEYUP of the space key, sent (value form): a press of the button.
 // Returns HostAnswered (false for button 0); no key-up follows a failed key-down.
