@@ -6,7 +6,7 @@
 #include "host/host_routines.h"
 #include "host/substitute_desktop.h"
 #include "standin/standin_host.h"
-#include "standin/substitute_host_windows.h"
+#include "standin/substitute/substitute_host_windows.h"
 
 namespace {
 

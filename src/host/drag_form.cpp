@@ -9,7 +9,7 @@ void DragForm(Platform& platform, WindowHandle form) {
   platform.ReleaseCapture();
   std::int16_t zero = 0;
   // The platform runs its move loop inside this call, until the button is released.
-  platform.SendMessageA(form, WM_SYSCOMMAND, kMoveByCaption, zero);
+  platform.SendMessageUnboundedA(form, WM_SYSCOMMAND, kMoveByCaption, zero);
 }
 
 }  // namespace velto::host

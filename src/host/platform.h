@@ -67,9 +67,11 @@ class Platform {
   // SendMessageA, reference form: lParam is the address of a 32-bit variable.
   virtual std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message,
                                      std::uint32_t wParam, std::int32_t& variable) = 0;
-  // SendMessageA, reference form with a 16-bit variable (the window-move command).
-  virtual std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message,
-                                     std::uint32_t wParam, std::int16_t& variable) = 0;
+  // SendMessageA, reference form with a 16-bit variable, and the one send WITHOUT the
+  // hung-window bound: it is for our own window's move command, whose modal loop runs
+  // inside the call until the user releases the button, so no bound may cut it short.
+  virtual std::intptr_t SendMessageUnboundedA(WindowHandle window, std::uint32_t message,
+                                              std::uint32_t wParam, std::int16_t& variable) = 0;
 
   // SendMessageA with a buffer the window fills (WM_GETTEXT, LB_GETTEXT).
   virtual std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message,

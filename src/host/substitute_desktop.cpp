@@ -231,8 +231,9 @@ std::intptr_t SubstituteDesktop::SendMessageA(WindowHandle window, std::uint32_t
       Message{message, wParam, static_cast<std::uint32_t>(variable), LParamKind::kReference32, {}});
 }
 
-std::intptr_t SubstituteDesktop::SendMessageA(WindowHandle window, std::uint32_t message,
-                                              std::uint32_t wParam, std::int16_t& variable) {
+std::intptr_t SubstituteDesktop::SendMessageUnboundedA(WindowHandle window, std::uint32_t message,
+                                                       std::uint32_t wParam,
+                                                       std::int16_t& variable) {
   ++platformCalls_;
   return Deliver(
       window, Delivery::kSent,

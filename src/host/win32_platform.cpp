@@ -89,8 +89,8 @@ std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t mes
   return SendBounded(window, message, wParam, reinterpret_cast<LPARAM>(&variable));
 }
 
-std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t message,
-                                          std::uint32_t wParam, std::int16_t& variable) {
+std::intptr_t Win32Platform::SendMessageUnboundedA(WindowHandle window, std::uint32_t message,
+                                                   std::uint32_t wParam, std::int16_t& variable) {
   lastSendAnswered_ = window && ::IsWindow(ToHwnd(window));
   if (!lastSendAnswered_)
     return 0;

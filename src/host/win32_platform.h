@@ -21,8 +21,8 @@ class Win32Platform : public Platform {
                              std::uint32_t lParam) override;
   std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                              std::int32_t& variable) override;
-  std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                             std::int16_t& variable) override;
+  std::intptr_t SendMessageUnboundedA(WindowHandle window, std::uint32_t message,
+                                      std::uint32_t wParam, std::int16_t& variable) override;
   std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                              TextBuffer& buffer) override;
   void PostMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,

@@ -8,7 +8,7 @@
 #include "host/substitute_desktop.h"
 #include "idler/pinned_lines.h"
 #include "standin/standin_host.h"
-#include "standin/substitute_host_windows.h"
+#include "standin/substitute/substitute_host_windows.h"
 #include "ui/headless_toolkit.h"
 #include "ui/program.h"
 

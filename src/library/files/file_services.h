@@ -35,9 +35,9 @@ inline constexpr char kSavingSuffix[] = ".saving";
 // Windows. File contents travel as they are on disk (8-bit bytes).
 //
 // The sequential file services are split between this interface and
-// host/sequential_text.h: here a file is read whole, or written whole; the item rules
-// (reading up to a comma or a line end, writing an item and a line break) live in one
-// place for every implementation.
+// library/files/internal/sequential_text.h: here a file is read whole, or written whole; the item
+// rules (reading up to a comma or a line end, writing an item and a line break) live in one place
+// for every implementation.
 //
 // Two implementations: Win32FileServices over kernel32 and winmm, and
 // PosixFileServices, a substitute over the POSIX file system for tests.

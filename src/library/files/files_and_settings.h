@@ -40,9 +40,9 @@ std::string ReadIniValue(FileServices& files, const std::string& section, std::s
                          const std::string& file);
 
 // --- controls to and from text files ---
-// Files are sequential text files (host/sequential_text.h): each item is written as a
-// line, and read back up to a comma or a line end with enclosing quotes removed.
-// Loads run the event pump before adding each item.
+// Files are sequential text files (library/files/internal/sequential_text.h): each item is written
+// as a line, and read back up to a comma or a line end with enclosing quotes removed. Loads run the
+// event pump before adding each item.
 
 // The text becomes the whole file, followed by a line break.
 void SaveTextBox(FileServices& files, const host::TextBoxControl& textBox, const std::string& path);

@@ -24,7 +24,7 @@ struct RecordedCall {
 
 // The file services over the POSIX file system (std::filesystem, so it builds for
 // Windows too), for tests:
-// - profile files follow Windows' rules (host/profile_text.h), on 8-bit files;
+// - profile files follow Windows' rules (library/files/internal/profile_text.h), on 8-bit files;
 // - read-only is a file without its owner's write permission (checked here, since the
 //   system lets root write anyway);
 // - hidden is a flag this object records when it is set: POSIX has no such bit, and

@@ -5,7 +5,7 @@
 #include "library/chat/chat_people.h"
 #include "library/windows/library_timings.h"
 #include "library_host_fixture.h"
-#include "standin/substitute_host_windows.h"
+#include "standin/substitute/substitute_host_windows.h"
 
 namespace velto::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "standin/substitute_host_windows.h"
+#include "standin/substitute/substitute_host_windows.h"
 
 #include <memory>
 

@@ -8,7 +8,7 @@
 
 #include "host/host_text.h"
 #include "host/messages.h"
-#include "standin/substitute_host_windows.h"
+#include "standin/substitute/substitute_host_windows.h"
 
 namespace velto::standin {
 namespace {
