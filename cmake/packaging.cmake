@@ -10,7 +10,8 @@ foreach(program velto-idler standin-host velto-run)
 endforeach()
 # velto.dll beside the programs, with what a caller of another language or compiler needs:
 # the header, the .def it was linked with, and import libraries for Visual C++ and mingw.
-install(TARGETS velto_dll RUNTIME DESTINATION . ARCHIVE DESTINATION . COMPONENT programs)
+install(TARGETS velto_dll RUNTIME DESTINATION . COMPONENT programs
+                          ARCHIVE DESTINATION . COMPONENT programs)
 install(FILES ${PROJECT_SOURCE_DIR}/src/dll/velto.h ${VELTO_DLL_DEF} ${VELTO_MSVC_LIB}
         DESTINATION . COMPONENT programs)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/package-readme.txt DESTINATION . RENAME README.txt
