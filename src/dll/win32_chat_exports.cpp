@@ -8,63 +8,70 @@ namespace dll = velto::dll;
 namespace library = velto::library;
 
 int VELTO_CALL velto_EnterPrivateRoom(const VELTO_CHAR* room) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::EnterPrivateRoom(s.platform, dll::Text(room)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::EnterPrivateRoom(session.platform, dll::Text(room));
+  });
 }
 
 int VELTO_CALL velto_EnterRoomLink61(const VELTO_CHAR* room) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::EnterRoomLink61(s.platform, dll::Text(room)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::EnterRoomLink61(session.platform, dll::Text(room));
+  });
 }
 
 int VELTO_CALL velto_EnterRoomLink21(const VELTO_CHAR* room) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::EnterRoomLink21(s.platform, dll::Text(room)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::EnterRoomLink21(session.platform, dll::Text(room));
+  });
 }
 
 int VELTO_CALL velto_WaitForRoomEntry(VELTO_CHAR* room, int roomSize) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     dll::InOut edited(room, roomSize);
-    library::WaitForRoomEntry(s.platform, edited.text);
+    library::WaitForRoomEntry(session.platform, edited.text);
     return edited.Put();
   });
 }
 
 int VELTO_CALL velto_CountChatPeople(void) {
-  return dll::OnHost([&](dll::Session& s) { return library::CountChatPeople(s.platform); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CountChatPeople(session.platform); });
 }
 
 int VELTO_CALL velto_ListChatPeople(VELTO_WINDOW list, int includeSelf) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto listControl = dll::ListOf(list);
-    return library::ListChatPeople(s.platform, listControl, includeSelf);
+    return library::ListChatPeople(session.platform, listControl, includeSelf);
   });
 }
 
 int VELTO_CALL velto_ListChatPeopleToCombo(VELTO_WINDOW combo, int includeSelf) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto comboControl = dll::ListOf(combo);
-    return library::ListChatPeopleToCombo(s.platform, comboControl, includeSelf);
+    return library::ListChatPeopleToCombo(session.platform, comboControl, includeSelf);
   });
 }
 
 int VELTO_CALL velto_IgnoreChatPerson(int index) {
-  return dll::OnHost([&](dll::Session& s) { return library::IgnoreChatPerson(s.platform, index); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::IgnoreChatPerson(session.platform, index); });
 }
 
 int VELTO_CALL velto_IgnoreChatPersonByName(const VELTO_CHAR* name) {
-  return dll::OnHost([&](dll::Session& s) {
-    return library::IgnoreChatPersonByName(s.platform, dll::Text(name));
+  return dll::OnHost([&](dll::Session& session) {
+    return library::IgnoreChatPersonByName(session.platform, dll::Text(name));
   });
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindPersonWindow(void) {
-  return dll::FindOnHost([&](dll::Session& s) { return library::FindPersonWindow(s.platform); });
+  return dll::FindOnHost(
+      [&](dll::Session& session) { return library::FindPersonWindow(session.platform); });
 }
 
 int VELTO_CALL velto_SendChatText(const VELTO_CHAR* text) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::SendChatText(s.platform, dll::Text(text)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::SendChatText(session.platform, dll::Text(text));
+  });
 }
 
 int VELTO_CALL velto_ChatLineSender(const VELTO_CHAR* line, VELTO_CHAR* result, int resultSize) {
@@ -82,55 +89,61 @@ int VELTO_CALL velto_ChatLineMessage(const VELTO_CHAR* line, VELTO_CHAR* result,
 }
 
 int VELTO_CALL velto_InstantMessagesOn(void) {
-  return dll::OnHost([&](dll::Session& s) { return library::InstantMessagesOn(s.platform); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::InstantMessagesOn(session.platform); });
 }
 
 int VELTO_CALL velto_InstantMessagesOff(void) {
-  return dll::OnHost([&](dll::Session& s) { return library::InstantMessagesOff(s.platform); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::InstantMessagesOff(session.platform); });
 }
 
 int VELTO_CALL velto_InstantMessagesOnFor(const VELTO_CHAR* name) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::InstantMessagesOnFor(s.platform, dll::Text(name)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::InstantMessagesOnFor(session.platform, dll::Text(name));
+  });
 }
 
 int VELTO_CALL velto_InstantMessagesOffFor(const VELTO_CHAR* name) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::InstantMessagesOffFor(s.platform, dll::Text(name)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::InstantMessagesOffFor(session.platform, dll::Text(name));
+  });
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindConversationWindow(void) {
   return dll::FindOnHost(
-      [&](dll::Session& s) { return library::FindConversationWindow(s.platform); });
+      [&](dll::Session& session) { return library::FindConversationWindow(session.platform); });
 }
 
 int VELTO_CALL velto_ConversationText(VELTO_CHAR* result, int resultSize) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     const dll::Output output(result, resultSize);
-    return output.Put(library::ConversationText(s.platform));
+    return output.Put(library::ConversationText(session.platform));
   });
 }
 
 int VELTO_CALL velto_ConversationSender(VELTO_CHAR* result, int resultSize) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     const dll::Output output(result, resultSize);
-    return output.Put(library::ConversationSender(s.platform));
+    return output.Put(library::ConversationSender(session.platform));
   });
 }
 
 int VELTO_CALL velto_LastConversationLine(VELTO_CHAR* result, int resultSize) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     const dll::Output output(result, resultSize);
-    return output.Put(library::LastConversationLine(s.platform));
+    return output.Put(library::LastConversationLine(session.platform));
   });
 }
 
 int VELTO_CALL velto_ReplyToConversation(const VELTO_CHAR* text) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::ReplyToConversation(s.platform, dll::Text(text)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::ReplyToConversation(session.platform, dll::Text(text));
+  });
 }
 
 int VELTO_CALL velto_IsMemberOnline(const VELTO_CHAR* screenName) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::IsMemberOnline(s.platform, dll::Text(screenName)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::IsMemberOnline(session.platform, dll::Text(screenName));
+  });
 }

@@ -16,9 +16,9 @@ int VELTO_CALL velto_ListItemsToText(VELTO_WINDOW list, VELTO_CHAR* result, int 
 }
 
 int VELTO_CALL velto_FlipArt(VELTO_CHAR* text, int textSize, VELTO_CHAR* result, int resultSize) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     const dll::Output output(result, resultSize);
     dll::InOut edited(text, textSize);
-    return dll::PutBoth(edited, output, library::FlipArt(s.platform, edited.text));
+    return dll::PutBoth(edited, output, library::FlipArt(session.platform, edited.text));
   });
 }

@@ -8,115 +8,125 @@ namespace dll = velto::dll;
 namespace library = velto::library;
 
 int VELTO_CALL velto_HideWindow(VELTO_WINDOW window) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::HideWindow(s.platform, dll::Window(window)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::HideWindow(session.platform, dll::Window(window));
+  });
 }
 
 int VELTO_CALL velto_UnhideWindow(VELTO_WINDOW window) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::UnhideWindow(s.platform, dll::Window(window)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::UnhideWindow(session.platform, dll::Window(window));
+  });
 }
 
 int VELTO_CALL velto_CloseHostWindow(VELTO_WINDOW window) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::CloseHostWindow(s.platform, dll::Window(window)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::CloseHostWindow(session.platform, dll::Window(window));
+  });
 }
 
 int VELTO_CALL velto_SetControlText(VELTO_WINDOW window, const VELTO_CHAR* text) {
-  return dll::OnHost([&](dll::Session& s) {
-    return library::SetControlText(s.platform, dll::Window(window), dll::Text(text));
+  return dll::OnHost([&](dll::Session& session) {
+    return library::SetControlText(session.platform, dll::Window(window), dll::Text(text));
   });
 }
 
 int VELTO_CALL velto_GetControlText(VELTO_WINDOW window, VELTO_CHAR* result, int resultSize) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     const dll::Output output(result, resultSize);
-    return output.Put(library::GetControlText(s.platform, dll::Window(window)));
+    return output.Put(library::GetControlText(session.platform, dll::Window(window)));
   });
 }
 
 int VELTO_CALL velto_GetListText(VELTO_WINDOW list, VELTO_CHAR* result, int resultSize) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     const dll::Output output(result, resultSize);
-    return output.Put(library::GetListText(s.platform, dll::Window(list)));
+    return output.Put(library::GetListText(session.platform, dll::Window(list)));
   });
 }
 
 int VELTO_CALL velto_PressSpace(VELTO_WINDOW window) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::PressSpace(s.platform, dll::Window(window)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::PressSpace(session.platform, dll::Window(window));
+  });
 }
 
 int VELTO_CALL velto_ClickControl(VELTO_WINDOW window) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::ClickControl(s.platform, dll::Window(window)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::ClickControl(session.platform, dll::Window(window));
+  });
 }
 
 int VELTO_CALL velto_MakeTopmost(VELTO_WINDOW form) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto formControl = dll::FormOf(form);
-    return library::MakeTopmost(s.platform, formControl);
+    return library::MakeTopmost(session.platform, formControl);
   });
 }
 
 int VELTO_CALL velto_ClearTopmost(VELTO_WINDOW form) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto formControl = dll::FormOf(form);
-    return library::ClearTopmost(s.platform, formControl);
+    return library::ClearTopmost(session.platform, formControl);
   });
 }
 
 int VELTO_CALL velto_SlideFormDown(VELTO_WINDOW form) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto formControl = dll::FormOf(form);
-    return library::SlideFormDown(s.platform, formControl);
+    return library::SlideFormDown(session.platform, formControl);
   });
 }
 
 int VELTO_CALL velto_SlideFormUp(VELTO_WINDOW form) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto formControl = dll::FormOf(form);
-    return library::SlideFormUp(s.platform, formControl);
+    return library::SlideFormUp(session.platform, formControl);
   });
 }
 
 int VELTO_CALL velto_SlideFormLeft(VELTO_WINDOW form) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto formControl = dll::FormOf(form);
-    return library::SlideFormLeft(s.platform, formControl);
+    return library::SlideFormLeft(session.platform, formControl);
   });
 }
 
 int VELTO_CALL velto_SlideFormRight(VELTO_WINDOW form) {
-  return dll::OnHost([&](dll::Session& s) {
+  return dll::OnHost([&](dll::Session& session) {
     auto formControl = dll::FormOf(form);
-    return library::SlideFormRight(s.platform, formControl);
+    return library::SlideFormRight(session.platform, formControl);
   });
 }
 
 int VELTO_CALL velto_RunHostMenuItem(int menuPosition, int itemPosition) {
-  return dll::OnHost([&](dll::Session& s) {
-    return library::RunHostMenuItem(s.platform, menuPosition, itemPosition);
+  return dll::OnHost([&](dll::Session& session) {
+    return library::RunHostMenuItem(session.platform, menuPosition, itemPosition);
   });
 }
 
 int VELTO_CALL velto_RunHostMenuText(const VELTO_CHAR* text) {
-  return dll::OnHost(
-      [&](dll::Session& s) { return library::RunHostMenuText(s.platform, dll::Text(text)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return library::RunHostMenuText(session.platform, dll::Text(text));
+  });
 }
 
 int VELTO_CALL velto_ToolbarMenuDown4(void) {
-  return dll::OnHost([&](dll::Session& s) { return library::ToolbarMenuDown4(s.platform); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::ToolbarMenuDown4(session.platform); });
 }
 
 int VELTO_CALL velto_ToolbarMenuDown5(void) {
-  return dll::OnHost([&](dll::Session& s) { return library::ToolbarMenuDown5(s.platform); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::ToolbarMenuDown5(session.platform); });
 }
 
 int VELTO_CALL velto_ToolbarMenuDown2(void) {
-  return dll::OnHost([&](dll::Session& s) { return library::ToolbarMenuDown2(s.platform); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::ToolbarMenuDown2(session.platform); });
 }
 
 int VELTO_CALL velto_ToolbarMenuUpRight(void) {
-  return dll::OnHost([&](dll::Session& s) { return library::ToolbarMenuUpRight(s.platform); });
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::ToolbarMenuUpRight(session.platform); });
 }
