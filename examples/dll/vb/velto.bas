@@ -1,5 +1,7 @@
 Attribute VB_Name = "Velto"
-' velto.dll for classic Visual Basic (VB5, VB6, VBA): put velto.dll beside the program.
+' velto.dll for classic Visual Basic (VB5, VB6, 32-bit VBA): put the 32-bit velto.dll beside
+' the program. (64-bit VBA takes the 64-bit DLL: write Declare PtrSafe, and LongPtr for every
+' handle and pointer.)
 ' Texts go as StrPtr of a String (UTF-16, as velto.h takes them); a result goes into a
 ' String you size: ask with 0, then make it that long plus one, and ask again.
 '
