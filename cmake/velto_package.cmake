@@ -1,4 +1,5 @@
-# The libraries as the CMake package Velto: targets Velto::host and Velto::library, and
+# The libraries as the CMake package Velto: targets Velto::host, Velto::library and Velto::dll,
+# the function velto_ship_for_xp() on Windows, and
 # the public headers under a velto/ include root (#include <velto/library/text_tools.h>).
 #
 # Inside this repository the sources include each other as "host/..." and
@@ -62,6 +63,7 @@ set_target_properties(velto_host PROPERTIES EXPORT_NAME host)
 set_target_properties(velto_library PROPERTIES EXPORT_NAME library)
 add_library(Velto::host ALIAS velto_host)
 add_library(Velto::library ALIAS velto_library)
+add_library(Velto::dll ALIAS velto_dll)
 
 if(NOT VELTO_INSTALL)
   return()
@@ -69,6 +71,21 @@ endif()
 
 install(TARGETS velto_host velto_library EXPORT VeltoTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
+# Velto::dll: velto.dll (libvelto.so natively) and velto.h, for a C program; velto.lib
+# beside mingw's import library for Visual C++.
+install(TARGETS velto_dll EXPORT VeltoTargets
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT development
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
+install(FILES ${PROJECT_SOURCE_DIR}/src/dll/velto.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+        COMPONENT development)
+if(WIN32)
+  install(FILES ${VELTO_MSVC_LIB} ${VELTO_DLL_DEF} DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          COMPONENT development)
+  # velto_ship_for_xp() for a consumer's programs, with the source it adds.
+  install(FILES ${PROJECT_SOURCE_DIR}/cmake/velto_xp.cmake ${velto_xp_tick_count_source}
+          DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Velto COMPONENT development)
+endif()
 install(DIRECTORY ${velto_include_root}/velto DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
         COMPONENT development)
 set(velto_config_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Velto)

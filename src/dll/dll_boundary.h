@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "dll/velto.h"
+
+// What every export of velto.dll does at the boundary: text from UTF-16 to the library's
+// UTF-8 and back into the caller's buffers, the checks of the arguments, and the results
+// (flags, counts, errors) as velto.h describes them. Nothing here knows Win32.
+namespace velto::dll {
+
+// Thrown while an export reads an argument it cannot take; the export then returns
+// VELTO_BAD_ARGUMENT before anything reaches the host.
+struct BadArgument {};
+
+// The caller's NUL-terminated UTF-16 text as UTF-8; an unpaired surrogate reads as U+FFFD.
+std::string Text(const VELTO_CHAR* text);
+
+// The caller's buffer for a text result.
+class Output {
+ public:
+  Output(VELTO_CHAR* buffer, int size);
+  // Writes the text when it fits, else leaves the buffer empty; the length it needs.
+  int Put(std::string_view utf8) const;
+  bool Fits(std::size_t length) const { return length < static_cast<std::size_t>(size_); }
+  void Write(const std::u16string& text) const;
+  void Clear() const;
+
+ private:
+  VELTO_CHAR* buffer_;
+  int size_;
+};
+
+// A text argument the routine changes: read from the caller's buffer, written back to it.
+class InOut {
+ public:
+  InOut(VELTO_CHAR* buffer, int size);
+  // Writes the text back when it fits, else leaves the caller's text as it was; the
+  // length it needs.
+  int Put() const;
+
+  std::string text;
+  const Output buffer_;
+};
+
+// Writes the changed text and the result only when both fit; the larger length needed.
+int PutBoth(const InOut& edited, const Output& output, std::string_view result);
+
+// Runs an export's body: a routine without a result gives VELTO_DONE, a bool the flags
+// -1 and 0, an enumeration its value; no exception leaves.
+template <typename Body>
+int Call(Body body) noexcept {
+  try {
+    using Result = decltype(body());
+    if constexpr (std::is_void_v<Result>) {
+      body();
+      return VELTO_DONE;
+    } else if constexpr (std::is_same_v<Result, bool>) {
+      return body() ? VELTO_TRUE : VELTO_FALSE;
+    } else {
+      return static_cast<int>(body());
+    }
+  } catch (const BadArgument&) {
+    return VELTO_BAD_ARGUMENT;
+  } catch (...) {
+    return VELTO_FAILED;
+  }
+}
+
+}  // namespace velto::dll

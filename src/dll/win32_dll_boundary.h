@@ -1,0 +1,47 @@
+#pragma once
+
+#include "dll/dll_boundary.h"
+#include "host/win32_platform.h"
+#include "library/files/win32_file_services.h"
+#include "library/windows/win32_form_control.h"
+#include "ui/win32/win32_list_controls.h"
+
+// The boundary's Win32 half: what an export runs against, and the caller's window
+// handles read as the library's windows and controls.
+namespace velto::dll {
+
+// Made afresh for every call: the host routines keep no state between calls.
+struct Session {
+  host::Win32Platform platform;
+  library::Win32FileServices files;
+};
+
+// A handle that names a window now; any other is a bad argument.
+host::WindowHandle Window(VELTO_WINDOW window);
+// The caller's LISTBOX or COMBOBOX (by its class), EDIT, or any window as a form.
+ui::Win32ListControl ListOf(VELTO_WINDOW list);
+ui::Win32TextBox TextBoxOf(VELTO_WINDOW edit);
+library::Win32FormControl FormOf(VELTO_WINDOW form);
+// A window found by a routine as the caller's handle; 0 for none.
+VELTO_WINDOW Handle(host::WindowHandle window);
+
+template <typename Body>
+int OnHost(Body body) noexcept {
+  return Call([&] {
+    Session session;
+    return body(session);
+  });
+}
+
+// For the routines that find a window: 0 also when the search could not run.
+template <typename Body>
+VELTO_WINDOW FindOnHost(Body body) noexcept {
+  try {
+    Session session;
+    return Handle(body(session));
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // namespace velto::dll

@@ -1,0 +1,220 @@
+// Mail and accounts, as velto.h declares them.
+#include "dll/velto.h"
+#include "dll/win32_dll_boundary.h"
+#include "library/mail/account_windows.h"
+#include "library/mail/filed_mail.h"
+#include "library/mail/mail_errors.h"
+#include "library/mail/mail_windows.h"
+#include "library/mail/mailbox.h"
+
+namespace dll = velto::dll;
+namespace library = velto::library;
+
+int VELTO_CALL velto_CanSetParentalControls(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CanSetParentalControls(session.platform); });
+}
+
+int VELTO_CALL velto_GetMemberProfile(const VELTO_CHAR* screenName, VELTO_CHAR* result,
+                                      int resultSize) {
+  return dll::OnHost([&](dll::Session& session) {
+    const dll::Output output(result, resultSize);
+    return output.Put(library::GetMemberProfile(session.platform, dll::Text(screenName)));
+  });
+}
+
+int VELTO_CALL velto_ResetMailPreferences(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::ResetMailPreferences(session.platform); });
+}
+
+int VELTO_CALL velto_CountFiledMail(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CountFiledMail(session.platform); });
+}
+
+int VELTO_CALL velto_OpenFiledMail(int index) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::OpenFiledMail(session.platform, index); });
+}
+
+int VELTO_CALL velto_ListFiledMail(VELTO_WINDOW list) {
+  return dll::OnHost([&](dll::Session& session) {
+    auto listControl = dll::ListOf(list);
+    return library::ListFiledMail(session.platform, listControl);
+  });
+}
+
+int VELTO_CALL velto_FiledMailField2(int index, VELTO_CHAR* result, int resultSize) {
+  return dll::OnHost([&](dll::Session& session) {
+    const dll::Output output(result, resultSize);
+    return output.Put(library::FiledMailField2(session.platform, index));
+  });
+}
+
+int VELTO_CALL velto_FiledMailField3(int index, VELTO_CHAR* result, int resultSize) {
+  return dll::OnHost([&](dll::Session& session) {
+    const dll::Output output(result, resultSize);
+    return output.Put(library::FiledMailField3(session.platform, index));
+  });
+}
+
+int VELTO_CALL velto_DeleteFiledMail(int index) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::DeleteFiledMail(session.platform, index); });
+}
+
+int VELTO_CALL velto_DeleteDuplicateFiledMail(VELTO_WINDOW form, int showProgress) {
+  return dll::OnHost([&](dll::Session& session) {
+    auto formControl = dll::FormOf(form);
+    return library::DeleteDuplicateFiledMail(session.platform, formControl, showProgress);
+  });
+}
+
+VELTO_WINDOW VELTO_CALL velto_FindMailErrorWindow(void) {
+  return dll::FindOnHost(
+      [&](dll::Session& session) { return library::FindMailErrorWindow(session.platform); });
+}
+
+int VELTO_CALL velto_CountMailErrors(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CountMailErrors(session.platform); });
+}
+
+int VELTO_CALL velto_MailErrorName(int n, VELTO_CHAR* result, int resultSize) {
+  return dll::OnHost([&](dll::Session& session) {
+    const dll::Output output(result, resultSize);
+    return output.Put(library::MailErrorName(session.platform, n));
+  });
+}
+
+VELTO_WINDOW VELTO_CALL velto_FindComposeWindow(void) {
+  return dll::FindOnHost(
+      [&](dll::Session& session) { return library::FindComposeWindow(session.platform); });
+}
+
+VELTO_WINDOW VELTO_CALL velto_FindReadMailWindow(void) {
+  return dll::FindOnHost(
+      [&](dll::Session& session) { return library::FindReadMailWindow(session.platform); });
+}
+
+int VELTO_CALL velto_CloseMailWindows(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CloseMailWindows(session.platform); });
+}
+
+int VELTO_CALL velto_SendMail(const VELTO_CHAR* recipients, const VELTO_CHAR* subject,
+                              const VELTO_CHAR* message) {
+  return dll::OnHost([&](dll::Session& session) {
+    return library::SendMail(session.platform, dll::Text(recipients), dll::Text(subject),
+                             dll::Text(message));
+  });
+}
+
+int VELTO_CALL velto_ForwardMail(const VELTO_CHAR* recipients, const VELTO_CHAR* message,
+                                 int stripPrefix) {
+  return dll::OnHost([&](dll::Session& session) {
+    return library::ForwardMail(session.platform, dll::Text(recipients), dll::Text(message),
+                                stripPrefix);
+  });
+}
+
+int VELTO_CALL velto_ScreenNameExists(const VELTO_CHAR* screenName) {
+  return dll::OnHost([&](dll::Session& session) {
+    return library::ScreenNameExists(session.platform, dll::Text(screenName));
+  });
+}
+
+VELTO_WINDOW VELTO_CALL velto_FindMailboxWindow(void) {
+  return dll::FindOnHost(
+      [&](dll::Session& session) { return library::FindMailboxWindow(session.platform); });
+}
+
+int VELTO_CALL velto_CountMailTab1(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CountMailTab1(session.platform); });
+}
+
+int VELTO_CALL velto_CountMailTab2(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CountMailTab2(session.platform); });
+}
+
+int VELTO_CALL velto_CountMailTab3(void) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::CountMailTab3(session.platform); });
+}
+
+int VELTO_CALL velto_OpenMailTab1(int index) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::OpenMailTab1(session.platform, index); });
+}
+
+int VELTO_CALL velto_OpenMailTab2(int index) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::OpenMailTab2(session.platform, index); });
+}
+
+int VELTO_CALL velto_OpenMailTab3(int index) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::OpenMailTab3(session.platform, index); });
+}
+
+int VELTO_CALL velto_ListMailTab1(VELTO_WINDOW list) {
+  return dll::OnHost([&](dll::Session& session) {
+    auto listControl = dll::ListOf(list);
+    return library::ListMailTab1(session.platform, listControl);
+  });
+}
+
+int VELTO_CALL velto_ListMailTab2(VELTO_WINDOW list) {
+  return dll::OnHost([&](dll::Session& session) {
+    auto listControl = dll::ListOf(list);
+    return library::ListMailTab2(session.platform, listControl);
+  });
+}
+
+int VELTO_CALL velto_ListMailTab3(VELTO_WINDOW list) {
+  return dll::OnHost([&](dll::Session& session) {
+    auto listControl = dll::ListOf(list);
+    return library::ListMailTab3(session.platform, listControl);
+  });
+}
+
+int VELTO_CALL velto_MailTab1Field2(int index, VELTO_CHAR* result, int resultSize) {
+  return dll::OnHost([&](dll::Session& session) {
+    const dll::Output output(result, resultSize);
+    return output.Put(library::MailTab1Field2(session.platform, index));
+  });
+}
+
+int VELTO_CALL velto_MailTab1Field3(int index, VELTO_CHAR* result, int resultSize) {
+  return dll::OnHost([&](dll::Session& session) {
+    const dll::Output output(result, resultSize);
+    return output.Put(library::MailTab1Field3(session.platform, index));
+  });
+}
+
+int VELTO_CALL velto_DeleteMailTab1(int index) {
+  return dll::OnHost(
+      [&](dll::Session& session) { return library::DeleteMailTab1(session.platform, index); });
+}
+
+int VELTO_CALL velto_DeleteMailTab1Matching(const VELTO_CHAR* text) {
+  return dll::OnHost([&](dll::Session& session) {
+    return library::DeleteMailTab1Matching(session.platform, dll::Text(text));
+  });
+}
+
+int VELTO_CALL velto_DeleteMailTab1Except(const VELTO_CHAR* text) {
+  return dll::OnHost([&](dll::Session& session) {
+    return library::DeleteMailTab1Except(session.platform, dll::Text(text));
+  });
+}
+
+int VELTO_CALL velto_DeleteDuplicateMailTab1(VELTO_WINDOW form, int showProgress) {
+  return dll::OnHost([&](dll::Session& session) {
+    auto formControl = dll::FormOf(form);
+    return library::DeleteDuplicateMailTab1(session.platform, formControl, showProgress);
+  });
+}

@@ -1,0 +1,112 @@
+"""velto.h, velto.def and the examples of every language declare the same functions with
+the same number of arguments; with --dll, the DLL exports exactly the .def's names,
+undecorated.   check_declarations.py <repo> [--dll velto.dll --objdump <objdump>]"""
+import argparse
+import importlib.util
+import pathlib
+import re
+import subprocess
+import sys
+
+
+def split_arguments(text):
+    """Top-level comma-separated arguments, quotes respected."""
+    parts, depth, quoted, current = [], 0, False, ""
+    for c in text:
+        if c == '"':
+            quoted = not quoted
+        elif not quoted and c in "([":
+            depth += 1
+        elif not quoted and c in ")]":
+            depth -= 1
+        if c == "," and not quoted and depth == 0:
+            parts.append(current.strip())
+            current = ""
+        else:
+            current += c
+    if current.strip():
+        parts.append(current.strip())
+    return parts
+
+
+def header(repo):
+    text = (repo / "src/dll/velto.h").read_text()
+    found = {}
+    for name, params in re.findall(r"VELTO_API \w+ VELTO_CALL velto_(\w+)\(([^)]*)\);", text):
+        found[name] = 0 if params.strip() == "void" else len(split_arguments(params))
+    return found
+
+
+def definitions(repo):
+    text = (repo / "src/dll/velto.def").read_text()
+    return {name: int(size) // 4 for name, size in re.findall(r"^\s+velto_(\w+)@(\d+)", text, re.M)}
+
+
+def visual_basic(repo):
+    text = (repo / "examples/dll/vb/velto.bas").read_text()
+    return {name: len(split_arguments(params))
+            for name, params in re.findall(r'Declare Function velto_(\w+) Lib "velto.dll" \(([^)]*)\)', text)}
+
+
+def autohotkey(repo):
+    found = {}
+    for line in (repo / "examples/dll/autohotkey/velto_demo.ahk").read_text().splitlines():
+        for call in re.finditer(r'DllCall\("velto\.dll\\velto_(\w+)"(.*)\)', line):
+            arguments = split_arguments(call.group(2).lstrip(", "))
+            found[call.group(1)] = (len(arguments) - 1) // 2  # type-value pairs, then the result type
+        for call in re.finditer(r'TextResult\("velto_(\w+)"(.*)\)', line):
+            arguments = split_arguments(call.group(2).lstrip(", "))
+            found[call.group(1)] = len(arguments) // 2 + 2  # and the result buffer with its size
+    return found
+
+
+def python(repo):
+    spec = importlib.util.spec_from_file_location("velto", repo / "examples/dll/python/velto.py")
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    wide = {module.INOUT, module.OUT}
+    return {name: sum(2 if kind in wide else 1 for kind in parameters)
+            for name, (parameters, _) in module.ROUTINES.items()}
+
+
+def exports(dll, objdump):
+    text = subprocess.run([objdump, "-p", dll], check=True, capture_output=True, text=True).stdout
+    table = text.split("[Ordinal/Name Pointer] Table", 1)[1]
+    return set(re.findall(r"^\s+\[\s*\d+\]\s+(\S+)$", table, re.M))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("repo", type=pathlib.Path)
+    parser.add_argument("--dll")
+    parser.add_argument("--objdump")
+    arguments = parser.parse_args()
+    declared = header(arguments.repo)
+    faults = []
+    if len(declared) < 100:
+        faults.append(f"velto.h: only {len(declared)} functions read")
+    sources = {"velto.def": definitions(arguments.repo), "velto.bas": visual_basic(arguments.repo),
+               "velto_demo.ahk": autohotkey(arguments.repo), "velto.py": python(arguments.repo)}
+    if set(sources["velto.def"]) != set(declared):
+        faults.append(f"velto.def and velto.h differ in: {sorted(set(sources['velto.def']) ^ set(declared))}")
+    for source, functions in sources.items():
+        for name, count in functions.items():
+            if name not in declared:
+                faults.append(f"{source}: velto_{name} is not in velto.h")
+            elif count != declared[name]:
+                faults.append(f"{source}: velto_{name} takes {count} arguments, velto.h says {declared[name]}")
+    if arguments.dll:
+        exported = exports(arguments.dll, arguments.objdump)
+        wanted = {"velto_" + name for name in declared}
+        if exported != wanted:
+            faults.append(f"the DLL's exports differ from velto.def in: {sorted(exported ^ wanted)}")
+    for fault in faults:
+        print("FAIL:", fault)
+    if not faults:
+        print(f"{len(declared)} functions: velto.h, velto.def, VB, AutoHotkey and Python agree"
+              + (", and the DLL exports them undecorated" if arguments.dll else ""))
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,60 @@
+// The caller's own windows at the C interface: real LISTBOX and EDIT controls under the
+// handles a C caller holds, and handles that name no window or the wrong kind.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "velto.h"
+
+namespace {
+
+constexpr int kRoom = 64;
+
+class DllWindows : public testing::Test {
+ protected:
+  void SetUp() override {
+    list_ = ::CreateWindowExW(0, L"LISTBOX", L"", 0, 0, 0, 100, 100, nullptr, nullptr, nullptr,
+                              nullptr);
+    edit_ =
+        ::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(list_ && edit_);
+  }
+  void TearDown() override {
+    ::DestroyWindow(list_);
+    ::DestroyWindow(edit_);
+  }
+  static VELTO_WINDOW Handle(HWND window) { return reinterpret_cast<VELTO_WINDOW>(window); }
+
+  HWND list_ = nullptr;
+  HWND edit_ = nullptr;
+};
+
+TEST_F(DllWindows, ListBoxIsReadThroughItsHandle) {
+  ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"\u2039a\u203A"));
+  ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"b"));
+  wchar_t result[kRoom] = {};
+  EXPECT_EQ(velto_ListItemsToText(Handle(list_), result, kRoom), 10);
+  EXPECT_STREQ(result, L"(\u2039a\u203A), (b)");
+}
+
+TEST_F(DllWindows, ControlTextCrossesInBothDirections) {
+  EXPECT_EQ(velto_SetControlText(Handle(edit_), L"\u2022 idle \u00B7"), VELTO_TRUE);
+  wchar_t result[kRoom] = {};
+  EXPECT_EQ(velto_GetControlText(Handle(edit_), result, kRoom), 8);
+  EXPECT_STREQ(result, L"\u2022 idle \u00B7");
+}
+
+TEST_F(DllWindows, HandlesOfNoWindowOrTheWrongKindAreBadArguments) {
+  wchar_t result[kRoom] = {};
+  HWND gone = ::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  ::DestroyWindow(gone);
+  EXPECT_EQ(velto_GetWindowCaption(Handle(gone), result, kRoom), VELTO_BAD_ARGUMENT);
+  EXPECT_EQ(velto_GetWindowCaption(0, result, kRoom), VELTO_BAD_ARGUMENT);
+  EXPECT_EQ(velto_ListItemsToText(Handle(edit_), result, kRoom), VELTO_BAD_ARGUMENT);
+  EXPECT_EQ(velto_SaveTextBox(Handle(list_), L"C:\\unused.txt"), VELTO_BAD_ARGUMENT);
+  EXPECT_EQ(velto_HideWindow(Handle(gone)), VELTO_BAD_ARGUMENT);
+}
+
+}  // namespace
