@@ -44,11 +44,17 @@ wine_has_32bit_half() { [ -x /usr/lib/wine/wine ]; }
 wine_prefix_has_64bit_half() { [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; }
 wine_prefix_has_32bit_half() { [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }
 
-# A prefix is used only when it was booted to the end, and holds every half the installed
-# Wine has: wineboot never adds the 32-bit half to a prefix made before 32-bit Wine.
+# The halves of Wine installed now, as the prefix's mark records them.
+wine_installed_halves() { if wine_has_32bit_half; then echo wow64; else echo win64; fi; }
+
+# A prefix is used only when it was booted to the end, and was made by a Wine with every
+# half the installed one has: wineboot never adds the 32-bit half to a prefix made before
+# 32-bit Wine. (One made with 32-bit Wine on a kernel that runs no 32-bit programs lacks
+# that half too, but making it anew would not add it.)
 wine_prefix_ready() {
   [ -f "$WINEPREFIX/.velto-ready" ] && wine_prefix_has_64bit_half || return 1
-  if wine_has_32bit_half && ! wine_prefix_has_32bit_half; then
+  if [ "$(cat "$WINEPREFIX/.velto-ready")" != "$(wine_installed_halves)" ] &&
+    ! wine_prefix_has_32bit_half; then
     echo "The Wine prefix $WINEPREFIX was made before 32-bit Wine; making it anew." >&2
     return 1
   fi
@@ -73,7 +79,7 @@ wine_prefix_make() {
   # caption buttons read "0 1 r", and without its MS Sans Serif the labels' text is wider
   # than on Windows.
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  touch "$WINEPREFIX/.velto-ready"
+  wine_installed_halves >"$WINEPREFIX/.velto-ready"
 }
 
 # The dots per inch Wine gives its programs (Windows' "LogPixels"); 96 is Wine's default.
