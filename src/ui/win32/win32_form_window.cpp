@@ -1,6 +1,7 @@
 #include "ui/win32/win32_form_window.h"
 
 #include "host/host_text.h"
+#include "ui/clock_schedule.h"
 #include "ui/win32/win32_controls.h"
 #include "ui/win32/win32_dpi.h"
 
@@ -20,11 +21,9 @@ HCURSOR CursorHandle(Cursor cursor) {
 
 }  // namespace
 
-Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers,
-                     std::function<void()> onTimeChange)
+Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers)
     : layout_(layout),
       handlers_(handlers),
-      onTimeChange_(std::move(onTimeChange)),
       background_(::CreateSolidBrush(ControlColour(kBackgroundColour))),
       controls_(layout.controls.size(), nullptr),
       timers_(layout.controls.size()),
@@ -69,7 +68,7 @@ void Win32Form::Create() {
     const ControlLayout& control = layout_.controls[i];
     if (control.kind != ControlKind::kTimer)
       continue;
-    timers_[i] = TimerSetting{control.timerEnabled, control.timerInterval};
+    timers_[i] = TimerSetting{control.timerEnabled, control.timerInterval, control.timerSchedule};
     Rearm(i);
   }
 }
@@ -183,6 +182,18 @@ void Win32Form::Rearm(std::size_t index) {
   }
 }
 
+// A timer of every interval repeats by itself; a clock's next tick is due just after the
+// next whole second, whatever its interval.
+void Win32Form::Tick(std::size_t index) {
+  if (timers_[index].schedule == TimerSchedule::kAfterEachSecond) {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    ::SetTimer(hwnd_, static_cast<UINT_PTR>(IdOf(index)),
+               static_cast<UINT>(MillisecondsToNextClockTick(now.wMilliseconds)), nullptr);
+  }
+  handlers_.Run(layout_.id, HandlerTable::Kind::kTimer, layout_.controls[index].name);
+}
+
 // The text box is the only control that takes the keyboard focus.
 void Win32Form::FocusTextBox() {
   for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
@@ -273,10 +284,17 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     FocusTextBox();
     return 0;
   }
-  if (WM_TIMECHANGE == message) {
-    if (onTimeChange_)
-      onTimeChange_();
+  // The time shown may be wrong at once after these: the system's time was set, the
+  // user's time format or locale changed, or the machine woke from sleep. Top-level
+  // windows receive them, hidden ones too.
+  if (WM_TIMECHANGE == message || WM_SETTINGCHANGE == message) {
+    OnClockChange();
     return 0;
+  }
+  if (WM_POWERBROADCAST == message) {
+    if (PBT_APMRESUMEAUTOMATIC == wParam || PBT_APMRESUMESUSPEND == wParam)
+      OnClockChange();
+    return TRUE;
   }
   if (WM_QUERYENDSESSION == message)
     return TRUE;  // the program never holds up a log-off
@@ -368,7 +386,16 @@ void Win32Form::OnTimer(UINT_PTR id) {
   // A tick generated just before the timer was stopped is not delivered.
   if (!timers_[index].Armed())
     return;
-  handlers_.Run(layout_.id, HandlerTable::Kind::kTimer, layout_.controls[index].name);
+  Tick(index);
+}
+
+// Every clock of the window ticks at once and is armed anew from the time shown now.
+void Win32Form::OnClockChange() {
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    if (layout_.controls[i].kind == ControlKind::kTimer && timers_[i].Armed() &&
+        timers_[i].schedule == TimerSchedule::kAfterEachSecond)
+      Tick(i);
+  }
 }
 
 // Moved to a monitor of another dpi: the window takes the size the system suggests, and
