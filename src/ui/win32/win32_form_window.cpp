@@ -1,19 +1,11 @@
 #include "ui/win32/win32_form_window.h"
 
 #include "host/host_text.h"
-#include "ui/clock_schedule.h"
 #include "ui/win32/win32_controls.h"
 #include "ui/win32/win32_dpi.h"
 
 namespace velto::ui {
 namespace {
-
-// Control and timer identifiers are the layout index plus this, so none is 0.
-constexpr int kFirstControlId = 1;
-
-int IdOf(std::size_t index) {
-  return static_cast<int>(index) + kFirstControlId;
-}
 
 HCURSOR CursorHandle(Cursor cursor) {
   return ::LoadCursor(nullptr, cursor == Cursor::kUpArrow ? IDC_UPARROW : IDC_ARROW);
@@ -156,44 +148,6 @@ void Win32Form::SetControlValue(std::string_view name, const std::string& value)
     captions_[*index] = std::move(held);
 }
 
-void Win32Form::SetTimerEnabled(std::string_view timer, bool enabled) {
-  const auto index = IndexOf(timer);
-  if (!index || layout_.controls[*index].kind != ControlKind::kTimer)
-    return;
-  timers_[*index].enabled = enabled;
-  Rearm(*index);
-}
-
-void Win32Form::SetTimerInterval(std::string_view timer, int milliseconds) {
-  const auto index = IndexOf(timer);
-  if (!index || layout_.controls[*index].kind != ControlKind::kTimer)
-    return;
-  timers_[*index].interval = milliseconds;
-  Rearm(*index);
-}
-
-// Setting a timer again under its identifier restarts its count from now.
-void Win32Form::Rearm(std::size_t index) {
-  const UINT_PTR id = static_cast<UINT_PTR>(IdOf(index));
-  if (timers_[index].Armed()) {
-    ::SetTimer(hwnd_, id, static_cast<UINT>(timers_[index].interval), nullptr);
-  } else {
-    ::KillTimer(hwnd_, id);
-  }
-}
-
-// A timer of every interval repeats by itself; a clock's next tick is due just after the
-// next whole second, whatever its interval.
-void Win32Form::Tick(std::size_t index) {
-  if (timers_[index].schedule == TimerSchedule::kAfterEachSecond) {
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    ::SetTimer(hwnd_, static_cast<UINT_PTR>(IdOf(index)),
-               static_cast<UINT>(MillisecondsToNextClockTick(now.wMilliseconds)), nullptr);
-  }
-  handlers_.Run(layout_.id, HandlerTable::Kind::kTimer, layout_.controls[index].name);
-}
-
 // The text box is the only control that takes the keyboard focus.
 void Win32Form::FocusTextBox() {
   for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
@@ -285,8 +239,9 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   // The time shown may be wrong at once after these: the system's time was set, the
-  // user's time format or locale changed, or the machine woke from sleep. Top-level
-  // windows receive them, hidden ones too.
+  // user's time format or locale changed (WM_SETTINGCHANGE does not always say which
+  // setting did; any costs one tick), or the machine woke from sleep. Top-level windows
+  // receive them, hidden ones too.
   if (WM_TIMECHANGE == message || WM_SETTINGCHANGE == message) {
     OnClockChange();
     return 0;
@@ -375,27 +330,6 @@ void Win32Form::OnCommand(HWND from, UINT code) {
   if (control.kind != ControlKind::kLabel || !control.answersClick)
     return;
   handlers_.Run(layout_.id, HandlerTable::Kind::kClick, control.name);
-}
-
-void Win32Form::OnTimer(UINT_PTR id) {
-  if (id < static_cast<UINT_PTR>(kFirstControlId))
-    return;
-  const auto index = static_cast<std::size_t>(id - kFirstControlId);
-  if (index >= timers_.size() || layout_.controls[index].kind != ControlKind::kTimer)
-    return;
-  // A tick generated just before the timer was stopped is not delivered.
-  if (!timers_[index].Armed())
-    return;
-  Tick(index);
-}
-
-// Every clock of the window ticks at once and is armed anew from the time shown now.
-void Win32Form::OnClockChange() {
-  for (std::size_t i = 0; i < timers_.size(); ++i) {
-    if (layout_.controls[i].kind == ControlKind::kTimer && timers_[i].Armed() &&
-        timers_[i].schedule == TimerSchedule::kAfterEachSecond)
-      Tick(i);
-  }
 }
 
 // Moved to a monitor of another dpi: the window takes the size the system suggests, and

@@ -52,13 +52,17 @@ class Win32Form {
   };
   using FontKey = std::pair<std::string_view, double>;
 
+  // Control and timer identifiers are the layout index plus this, so none is 0.
+  static constexpr int kFirstControlId = 1;
+  static int IdOf(std::size_t index) { return static_cast<int>(index) + kFirstControlId; }
+
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
   void OnPrintClient(HDC dc);
   bool OnSetCursor(HWND under, UINT hitTest);
   void OnCommand(HWND from, UINT code);
-  void OnTimer(UINT_PTR id);
+  void OnTimer(UINT_PTR id);  // win32_form_timers.cpp, as are the timers' other functions
   void OnClockChange();
   void OnDpiChanged(int dpi, const RECT& suggested);
   void PaintLines(HDC dc) const;
