@@ -1,6 +1,6 @@
-// The floor an idle Wine GUI program costs: one window and a 50 ms timer that does
-// nothing, the same clock period as the idler's main window. bench/idle-cost runs it
-// beside velto-idler.exe and compares their CPU time.
+// What an idle Wine GUI program costs on a 50 ms timer: one window and a timer that does
+// nothing every 50 ms, the period the idler's clock once ticked at. bench/idle-cost runs
+// it beside velto-idler.exe and compares their CPU time.
 
 #include <windows.h>
 

@@ -363,6 +363,7 @@ void SubstituteDesktop::WaitForEvent(double seconds) {
   ++platformCalls_;
   if (HasDueEvent())
     return;
+  ++wakes_;
   double until = now_ + std::max(0.0, seconds);
   if (!events_.empty())
     until = std::min(until, events_.top().due);

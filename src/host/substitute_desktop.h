@@ -96,6 +96,9 @@ class SubstituteDesktop : public Platform {
   // Lets virtual time pass, handling every event as it comes due.
   void RunFor(double seconds);
   std::size_t PendingEvents() const { return events_.size(); }
+  // How many times a wait for events has blocked and woken again: what an idle program
+  // costs. A wait that finds an event already due does not block.
+  std::size_t Wakes() const { return wakes_; }
 
   // --- the delivery log ---
   const std::vector<LoggedMessage>& Log() const { return log_; }
@@ -224,6 +227,7 @@ class SubstituteDesktop : public Platform {
   std::priority_queue<Event, std::vector<Event>, std::greater<>> events_;
   std::uint64_t nextSequence_ = 0;
   double now_ = 0;
+  std::size_t wakes_ = 0;
   double timeOfDayAtStart_ = 12 * 3600;  // noon, far from midnight unless a test asks
   std::size_t platformCalls_ = 0;
   bool lastSendAnswered_ = false;

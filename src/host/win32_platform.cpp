@@ -124,6 +124,17 @@ void Win32Platform::ReleaseCapture() {
   ::ReleaseCapture();
 }
 
+namespace {
+
+void Deliver(const MSG& msg, Win32Platform::WakeCounts& counts) {
+  if (msg.message == WM_TIMER)
+    ++counts.timerMessages;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageA(&msg);
+}
+
+}  // namespace
+
 void Win32Platform::PumpEvents() {
   MSG msg;
   while (!quitRequested_ && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -136,8 +147,7 @@ void Win32Platform::PumpEvents() {
       ::PostQuitMessage(exitCode_);
       return;
     }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    Deliver(msg, wakeCounts_);
   }
 }
 
@@ -149,12 +159,12 @@ int Win32Platform::DeliverEventsUntilQuit() {
   MSG msg;
   while (!quitRequested_) {
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    ++wakeCounts_.wakes;
     if (got == 0) {
       quitRequested_ = true;
       exitCode_ = static_cast<int>(msg.wParam);
     } else if (got > 0) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
+      Deliver(msg, wakeCounts_);
     }
   }
   return exitCode_;
@@ -178,6 +188,7 @@ void Win32Platform::WaitForEvent(double seconds) {
     return;
   ::MsgWaitForMultipleObjectsEx(0, nullptr, Milliseconds(seconds), QS_ALLINPUT,
                                 MWMO_INPUTAVAILABLE);
+  ++wakeCounts_.wakes;
 }
 
 void Win32Platform::Sleep(double seconds) {

@@ -64,6 +64,14 @@ class Win32Platform : public Platform {
   // The exit code the quit request carried; 0 before one came.
   int ExitCode() const { return exitCode_; }
 
+  // What has woken the program so far: each return from the main loop's fetch or from a
+  // wait, and the timer messages among all it delivered. Idle, only its timers wake it.
+  struct WakeCounts {
+    std::uint64_t wakes = 0;
+    std::uint64_t timerMessages = 0;
+  };
+  WakeCounts Wakes() const { return wakeCounts_; }
+
  private:
   std::intptr_t SendBounded(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                             std::intptr_t lParam);
@@ -72,6 +80,7 @@ class Win32Platform : public Platform {
   unsigned sendBoundMilliseconds_ = timings::kHungHostMilliseconds;
   bool quitRequested_ = false;
   int exitCode_ = 0;
+  WakeCounts wakeCounts_;
 };
 
 }  // namespace velto::host

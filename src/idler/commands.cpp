@@ -43,8 +43,8 @@ void QuitIdler(Idler& idler) {
   idler.window.EndProgram();
 }
 
-// The label changes once a second at most while the timer ticks twenty times: writing
-// it only on a change spares a repaint on every other tick.
+// Written only on a change: a tick that comes before its second has turned, or at once
+// after a change of the time format that left the text as it was, repaints nothing.
 void ClockTick(Idler& idler) {
   const std::string now = idler.window.TimeOfDayText();
   if (idler.window.ClockCaption() != now)

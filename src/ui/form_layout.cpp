@@ -1,5 +1,7 @@
 #include "ui/form_layout.h"
 
+#include "ui/clock_schedule.h"
+
 namespace velto::ui {
 namespace {
 
@@ -38,12 +40,14 @@ ControlLayout Line(std::string_view name, LineShape shape) {
   return c;
 }
 
-ControlLayout Timer(std::string_view name, int interval) {
+ControlLayout Timer(std::string_view name, int interval,
+                    TimerSchedule schedule = TimerSchedule::kEveryInterval) {
   ControlLayout c;
   c.name = name;
   c.kind = ControlKind::kTimer;
   c.timerInterval = interval;
   c.timerEnabled = true;
+  c.timerSchedule = schedule;
   return c;
 }
 
@@ -69,7 +73,9 @@ FormLayout MakeForm2() {
       Label("Label12", "  Privite rooms", {120, 1950, 1080, 255}, kMainFont, kClick),
       Line("Line12", {1770, 1830, 1770, 1815, kBlack, true}),
       Timer("Timer1", 0),  // armed by Start
-      Timer("Timer2", 50),
+      // The clock: its first tick 50 ms after the window is made, then one just after
+      // each whole second; 50 ms stays the longest its label may lag the time of day.
+      Timer("Timer2", kLongestClockStalenessMilliseconds, TimerSchedule::kAfterEachSecond),
   };
   return f;
 }

@@ -9,6 +9,9 @@ namespace velto::ui {
 enum class FormId { kForm1, kForm2, kForm3 };
 enum class ControlKind { kLabel, kTextBox, kLine, kTimer };
 enum class Cursor { kArrow, kUpArrow };
+// When a timer ticks: every interval, or (a clock's) first one interval after it is set
+// and from then on just after each whole second of the local time (clock_schedule.h).
+enum class TimerSchedule { kEveryInterval, kAfterEachSecond };
 
 // Positions and sizes are in twips: 1/1440 inch, 15 to a pixel at 96 dpi.
 struct TwipRect {
@@ -45,9 +48,10 @@ struct ControlLayout {
   Font font;
   Cursor cursor = Cursor::kArrow;
   bool answersClick = false;
-  LineShape line;            // lines only
-  int timerInterval = 0;     // timers only, milliseconds
-  bool timerEnabled = true;  // timers only
+  LineShape line;                                               // lines only
+  int timerInterval = 0;                                        // timers only, milliseconds
+  bool timerEnabled = true;                                     // timers only
+  TimerSchedule timerSchedule = TimerSchedule::kEveryInterval;  // timers only
 };
 
 struct FormLayout {

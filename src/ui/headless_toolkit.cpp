@@ -3,11 +3,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "ui/clock_schedule.h"
+
 namespace velto::ui {
 namespace {
 
 constexpr std::string_view kFormClass = "VeltoForm";
-constexpr double kMillisecondsPerSecond = 1000.0;
+double Seconds(int milliseconds) {
+  return milliseconds / static_cast<double>(kMillisecondsPerSecond);
+}
 
 // Thrown by EndProgram inside a handler and caught where the outermost event began:
 // a real program ends at once, so nothing after the end may run, not even the rest of
@@ -40,7 +44,7 @@ void HeadlessToolkit::Create(FormId id) {
   for (const ControlLayout& control : layout.controls) {
     if (control.kind == ControlKind::kTimer) {
       form.timers[std::string(control.name)] =
-          Timer{control.timerEnabled, control.timerInterval, 0};
+          Timer{control.timerEnabled, control.timerInterval, control.timerSchedule};
       Rearm(id, control.name);
     } else if (control.kind != ControlKind::kLine) {
       form.values[std::string(control.name)] = std::string(control.text);
@@ -114,24 +118,43 @@ int HeadlessToolkit::TimerInterval(FormId form, std::string_view timer) {
   return FormOf(form).timers[std::string(timer)].interval;
 }
 
+int HeadlessToolkit::TimerTicks(FormId form, std::string_view timer) {
+  return FormOf(form).timers[std::string(timer)].ticks;
+}
+
 void HeadlessToolkit::Rearm(FormId form, std::string_view name) {
   Timer& timer = FormOf(form).timers[std::string(name)];
   ++timer.generation;
-  if (!timer.enabled || timer.interval <= 0 || Ended())
+  if (!timer.Armed() || Ended())
     return;
-  ScheduleTick(form, std::string(name), timer.generation, timer.interval / kMillisecondsPerSecond);
+  ScheduleTick(form, std::string(name), timer.generation, Seconds(timer.interval));
 }
 
 void HeadlessToolkit::ScheduleTick(FormId form, const std::string& name, std::uint64_t generation,
                                    double seconds) {
   desktop_.Schedule(seconds, [this, form, name, generation] {
-    Timer& timer = FormOf(form).timers[name];
-    if (Ended() || timer.generation != generation)
+    if (Ended() || FormOf(form).timers[name].generation != generation)
       return;
-    // The next tick is due one interval after this one, however long this one takes.
-    ScheduleTick(form, name, generation, timer.interval / kMillisecondsPerSecond);
-    Dispatch([&] { handlers_.Run(form, HandlerTable::Kind::kTimer, name); });
+    Tick(form, name);
   });
+}
+
+double HeadlessToolkit::SecondsToTickAfterNow(const Timer& timer) const {
+  if (timer.schedule == TimerSchedule::kEveryInterval)
+    return Seconds(timer.interval);
+  const double timeOfDay = desktop_.TimeOfDay();
+  const auto intoSecond =
+      static_cast<int>((timeOfDay - std::floor(timeOfDay)) * kMillisecondsPerSecond);
+  return Seconds(MillisecondsToNextClockTick(intoSecond));
+}
+
+// The next tick is scheduled before this one's handler runs, however long that takes.
+void HeadlessToolkit::Tick(FormId form, const std::string& name) {
+  Timer& timer = FormOf(form).timers[name];
+  ++timer.generation;
+  ++timer.ticks;
+  ScheduleTick(form, name, timer.generation, SecondsToTickAfterNow(timer));
+  Dispatch([&] { handlers_.Run(form, HandlerTable::Kind::kTimer, name); });
 }
 
 // --- boxes, time, end ---
@@ -211,6 +234,21 @@ void HeadlessToolkit::CloseBySystem(FormId form) {
   if (Ended() || boxOpen_ || !FormOf(form).created)
     return;
   Dispatch([&] { handlers_.Run(form, FormEvent::kUnload); });
+}
+
+// --- the system ---
+
+// Every clock of every window ticks at once and is scheduled anew from the time shown now:
+// hidden windows' clocks too, as top-level windows all receive the system's notice.
+void HeadlessToolkit::ClockChanged(ClockChange) {
+  for (FormId form : {FormId::kForm1, FormId::kForm2, FormId::kForm3}) {
+    for (auto& [name, timer] : FormOf(form).timers) {
+      if (Ended())
+        return;
+      if (timer.schedule == TimerSchedule::kAfterEachSecond && timer.Armed())
+        Tick(form, name);
+    }
+  }
 }
 
 void HeadlessToolkit::EndSession() {

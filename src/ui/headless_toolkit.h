@@ -49,6 +49,13 @@ class HeadlessToolkit : public Toolkit {
   void CloseBySystem(FormId form);  // Alt+F4
   // Windows logs off or shuts down (WM_QUERYENDSESSION answered yes, then WM_ENDSESSION).
   void EndSession();
+
+  // --- the system ---
+  // The changes after which the time shown may be wrong at once: the system's time was
+  // set (the test moves the desktop's time of day first), the user's time format or
+  // locale changed, the machine woke from sleep (its time of day moved on meanwhile).
+  enum class ClockChange { kTimeSet, kTimeFormatChanged, kResumedFromSleep };
+  void ClockChanged(ClockChange change);
   // Runs while a message box is up, before the user confirms it. Time may pass inside.
   std::function<void(const ShownBox&)> whileBoxIsUp;
 
@@ -60,13 +67,18 @@ class HeadlessToolkit : public Toolkit {
   const std::vector<ShownBox>& Boxes() const { return boxes_; }
   bool TimerEnabled(FormId form, std::string_view timer);
   int TimerInterval(FormId form, std::string_view timer);
+  // How many times the timer has ticked, from the start.
+  int TimerTicks(FormId form, std::string_view timer);
   FormId FrontMost() const { return frontMost_; }
 
  private:
   struct Timer {
     bool enabled = false;
     int interval = 0;
+    TimerSchedule schedule = TimerSchedule::kEveryInterval;
     std::uint64_t generation = 0;  // a re-armed timer forgets its earlier schedule
+    int ticks = 0;
+    bool Armed() const { return enabled && interval > 0; }
   };
   struct Form {
     bool created = false;
@@ -83,6 +95,9 @@ class HeadlessToolkit : public Toolkit {
   void Rearm(FormId form, std::string_view timer);
   void ScheduleTick(FormId form, const std::string& timer, std::uint64_t generation,
                     double seconds);
+  // Seconds from now to the timer's next tick after one that comes now.
+  double SecondsToTickAfterNow(const Timer& timer) const;
+  void Tick(FormId form, const std::string& timer);
 
   host::SubstituteDesktop& desktop_;
   HandlerTable handlers_;

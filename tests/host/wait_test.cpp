@@ -10,7 +10,7 @@ namespace {
 
 class PauseTest : public ::testing::Test {
  protected:
-  // Counts pumps by an event that re-arms itself every 50 ms, like the clock timer.
+  // Counts pumps by an event that re-arms itself every 50 ms, as the clock timer once did.
   void StartTicker() {
     desktop_.Schedule(0.05, [this] {
       ++ticks_;

@@ -7,24 +7,15 @@
 namespace velto::ui {
 namespace {
 
-// Control and timer identifiers are the layout index plus this, so none is 0.
-constexpr int kFirstControlId = 1;
-
-int IdOf(std::size_t index) {
-  return static_cast<int>(index) + kFirstControlId;
-}
-
 HCURSOR CursorHandle(Cursor cursor) {
   return ::LoadCursor(nullptr, cursor == Cursor::kUpArrow ? IDC_UPARROW : IDC_ARROW);
 }
 
 }  // namespace
 
-Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers,
-                     std::function<void()> onTimeChange)
+Win32Form::Win32Form(const FormLayout& layout, const HandlerTable& handlers)
     : layout_(layout),
       handlers_(handlers),
-      onTimeChange_(std::move(onTimeChange)),
       background_(::CreateSolidBrush(ControlColour(kBackgroundColour))),
       controls_(layout.controls.size(), nullptr),
       timers_(layout.controls.size()),
@@ -69,7 +60,7 @@ void Win32Form::Create() {
     const ControlLayout& control = layout_.controls[i];
     if (control.kind != ControlKind::kTimer)
       continue;
-    timers_[i] = TimerSetting{control.timerEnabled, control.timerInterval};
+    timers_[i] = TimerSetting{control.timerEnabled, control.timerInterval, control.timerSchedule};
     Rearm(i);
   }
 }
@@ -155,32 +146,6 @@ void Win32Form::SetControlValue(std::string_view name, const std::string& value)
   std::string held = ControlSetText(controls_[*index], value);
   if (layout_.controls[*index].kind == ControlKind::kLabel)
     captions_[*index] = std::move(held);
-}
-
-void Win32Form::SetTimerEnabled(std::string_view timer, bool enabled) {
-  const auto index = IndexOf(timer);
-  if (!index || layout_.controls[*index].kind != ControlKind::kTimer)
-    return;
-  timers_[*index].enabled = enabled;
-  Rearm(*index);
-}
-
-void Win32Form::SetTimerInterval(std::string_view timer, int milliseconds) {
-  const auto index = IndexOf(timer);
-  if (!index || layout_.controls[*index].kind != ControlKind::kTimer)
-    return;
-  timers_[*index].interval = milliseconds;
-  Rearm(*index);
-}
-
-// Setting a timer again under its identifier restarts its count from now.
-void Win32Form::Rearm(std::size_t index) {
-  const UINT_PTR id = static_cast<UINT_PTR>(IdOf(index));
-  if (timers_[index].Armed()) {
-    ::SetTimer(hwnd_, id, static_cast<UINT>(timers_[index].interval), nullptr);
-  } else {
-    ::KillTimer(hwnd_, id);
-  }
 }
 
 // The text box is the only control that takes the keyboard focus.
@@ -273,10 +238,18 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     FocusTextBox();
     return 0;
   }
-  if (WM_TIMECHANGE == message) {
-    if (onTimeChange_)
-      onTimeChange_();
+  // The time shown may be wrong at once after these: the system's time was set, the
+  // user's time format or locale changed (WM_SETTINGCHANGE does not always say which
+  // setting did; any costs one tick), or the machine woke from sleep. Top-level windows
+  // receive them, hidden ones too.
+  if (WM_TIMECHANGE == message || WM_SETTINGCHANGE == message) {
+    OnClockChange();
     return 0;
+  }
+  if (WM_POWERBROADCAST == message) {
+    if (PBT_APMRESUMEAUTOMATIC == wParam || PBT_APMRESUMESUSPEND == wParam)
+      OnClockChange();
+    return TRUE;
   }
   if (WM_QUERYENDSESSION == message)
     return TRUE;  // the program never holds up a log-off
@@ -357,18 +330,6 @@ void Win32Form::OnCommand(HWND from, UINT code) {
   if (control.kind != ControlKind::kLabel || !control.answersClick)
     return;
   handlers_.Run(layout_.id, HandlerTable::Kind::kClick, control.name);
-}
-
-void Win32Form::OnTimer(UINT_PTR id) {
-  if (id < static_cast<UINT_PTR>(kFirstControlId))
-    return;
-  const auto index = static_cast<std::size_t>(id - kFirstControlId);
-  if (index >= timers_.size() || layout_.controls[index].kind != ControlKind::kTimer)
-    return;
-  // A tick generated just before the timer was stopped is not delivered.
-  if (!timers_[index].Armed())
-    return;
-  handlers_.Run(layout_.id, HandlerTable::Kind::kTimer, layout_.controls[index].name);
 }
 
 // Moved to a monitor of another dpi: the window takes the size the system suggests, and

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,10 +22,7 @@ inline constexpr char kFormClassName[] = "VeltoForm";
 // timers on SetTimer. Its events run the handlers bound to it.
 class Win32Form {
  public:
-  // `onTimeChange` runs when the system's time has been set (WM_TIMECHANGE, which only
-  // top-level windows receive).
-  Win32Form(const FormLayout& layout, const HandlerTable& handlers,
-            std::function<void()> onTimeChange);
+  Win32Form(const FormLayout& layout, const HandlerTable& handlers);
   ~Win32Form();
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
@@ -51,9 +47,14 @@ class Win32Form {
   struct TimerSetting {
     bool enabled = false;
     int interval = 0;
+    TimerSchedule schedule = TimerSchedule::kEveryInterval;
     bool Armed() const { return enabled && interval > 0; }
   };
   using FontKey = std::pair<std::string_view, double>;
+
+  // Control and timer identifiers are the layout index plus this, so none is 0.
+  static constexpr int kFirstControlId = 1;
+  static int IdOf(std::size_t index) { return static_cast<int>(index) + kFirstControlId; }
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,7 +62,8 @@ class Win32Form {
   void OnPrintClient(HDC dc);
   bool OnSetCursor(HWND under, UINT hitTest);
   void OnCommand(HWND from, UINT code);
-  void OnTimer(UINT_PTR id);
+  void OnTimer(UINT_PTR id);  // win32_form_timers.cpp, as are the timers' other functions
+  void OnClockChange();
   void OnDpiChanged(int dpi, const RECT& suggested);
   void PaintLines(HDC dc) const;
 
@@ -71,12 +73,13 @@ class Win32Form {
   HFONT FontFor(const Font& font);
   void FocusTextBox();
   void Rearm(std::size_t index);
+  // Arms the timer for its next tick after one that comes now, and runs its handler.
+  void Tick(std::size_t index);
   std::optional<std::size_t> IndexOf(std::string_view name) const;
   std::optional<std::size_t> IndexOfChild(HWND child) const;
 
   const FormLayout& layout_;
   const HandlerTable& handlers_;
-  std::function<void()> onTimeChange_;
   HWND hwnd_ = nullptr;
   int dpi_ = 0;
   HBRUSH background_ = nullptr;

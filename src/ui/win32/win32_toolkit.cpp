@@ -15,7 +15,6 @@ namespace velto::ui {
 
 using host::FromHwnd;
 using host::ToHwnd;
-namespace {}  // namespace
 
 Win32Toolkit::Win32Toolkit() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
@@ -23,8 +22,7 @@ Win32Toolkit::Win32Toolkit() {
   Win32Form::RegisterWindowClass();
   RegisterLabelClass();
   for (FormId id : {FormId::kForm1, FormId::kForm2, FormId::kForm3}) {
-    forms_[static_cast<int>(id)] =
-        std::make_unique<Win32Form>(LayoutOf(id), handlers_, [this] { nextTimeReading_.Forget(); });
+    forms_[static_cast<int>(id)] = std::make_unique<Win32Form>(LayoutOf(id), handlers_);
   }
 }
 
@@ -138,22 +136,12 @@ std::string FormattedTime(const SYSTEMTIME& time) {
 
 }  // namespace
 
-// The clock asks twenty times a second and the text changes once a second at most: the
-// time of day is read only near the next whole second, and formatted again only when
-// the second has changed. Formatting costs Wine more than all the rest of a tick.
+// Formatted anew at every ask: the clock asks once a second, and again at once when the
+// user's time format has changed.
 std::string Win32Toolkit::TimeOfDayText() {
-  const DWORD tick = ::GetTickCount();
-  if (!nextTimeReading_.Due(tick))
-    return formattedTime_;
   SYSTEMTIME now;
   ::GetLocalTime(&now);
-  nextTimeReading_.Read(tick, now.wMilliseconds);
-  const int second = (now.wHour * 60 + now.wMinute) * 60 + now.wSecond;
-  if (second != formattedSecond_) {
-    formattedTime_ = FormattedTime(now);
-    formattedSecond_ = second;
-  }
-  return formattedTime_;
+  return FormattedTime(now);
 }
 
 void Win32Toolkit::EndProgram() {

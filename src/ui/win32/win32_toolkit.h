@@ -7,7 +7,6 @@
 
 #include "host/window_handle.h"
 #include "ui/handler_table.h"
-#include "ui/next_time_reading.h"
 #include "ui/toolkit.h"
 
 namespace velto::ui {
@@ -52,10 +51,6 @@ class Win32Toolkit : public Toolkit {
   HandlerTable handlers_;
   std::unique_ptr<Win32Form> forms_[3];
   std::optional<FormId> front_;
-  // The last time of day formatted, and the second of the day it is for (-1: none yet).
-  std::string formattedTime_;
-  int formattedSecond_ = -1;
-  NextTimeReading nextTimeReading_;
 };
 
 }  // namespace velto::ui

@@ -1,0 +1,99 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "host/win32_platform.h"
+#include "idler/commands.h"
+#include "idler/idling.h"
+#include "ui/program.h"
+#include "ui/win32/win32_toolkit.h"
+
+namespace velto::ui {
+namespace {
+
+constexpr int kSettlingTicks = 2;  // the first comes 50 ms after the window is made
+constexpr int kMeasuredTicks = 60;
+
+// The clock's ticks and the loop's wakes over a real minute, counted from inside the
+// clock's own ticks: the program's thread alone touches the counts.
+struct Minute {
+  int clockTicks = 0;
+  int idleTicks = 0;
+  int idleTicksAtStart = 0;
+  int idleTicksAtEnd = 0;
+  host::Win32Platform::WakeCounts atStart;
+  host::Win32Platform::WakeCounts atEnd;
+  int latestTickMilliseconds = 0;  // past its whole second, the latest a tick came
+};
+
+// Another program's window, made the active one: where the user has gone while the idler
+// idles. Had the main window stayed active, its text box would hold the keyboard focus,
+// and the system would blink the caret there (under Wine twice a second, for good; Windows
+// from 10 on stops after five seconds without input): the system's, as the user sees it.
+class OtherActiveWindow {
+ public:
+  OtherActiveWindow()
+      : window_(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  kSize, kSize, nullptr, nullptr, nullptr, nullptr)) {
+    ::SetForegroundWindow(window_);
+    ::SetFocus(window_);
+  }
+  ~OtherActiveWindow() { ::DestroyWindow(window_); }
+  OtherActiveWindow(const OtherActiveWindow&) = delete;
+  OtherActiveWindow& operator=(const OtherActiveWindow&) = delete;
+
+ private:
+  static constexpr int kSize = 50;
+  HWND window_;
+};
+
+// A real idle minute on user32 (under Wine in the Windows build): the main window shown,
+// its clock and idle timer bound as the program binds them, idling started with no host
+// to talk to, the user gone to another window. The program's own loop wakes once for
+// each second of the clock and once for the idle minute, and for nothing else.
+TEST(Win32IdleMinute, TheLoopWakesOnlyForTheClocksSecondsAndTheIdleMinute) {
+  host::Win32Platform platform;
+  Win32Toolkit toolkit;
+  ToolkitMainWindow window(toolkit);
+  idler::Idler idler{platform, window};
+  Minute minute;
+  toolkit.OnTimer(FormId::kForm2, "Timer2", [&] {
+    idler::ClockTick(idler);
+    ++minute.clockTicks;
+    if (minute.clockTicks == kSettlingTicks) {
+      minute.atStart = platform.Wakes();
+      minute.idleTicksAtStart = minute.idleTicks;
+    } else if (minute.clockTicks > kSettlingTicks) {
+      SYSTEMTIME now;
+      ::GetLocalTime(&now);
+      minute.latestTickMilliseconds =
+          std::max<int>(minute.latestTickMilliseconds, now.wMilliseconds);
+    }
+    if (minute.clockTicks == kSettlingTicks + kMeasuredTicks) {
+      minute.atEnd = platform.Wakes();
+      minute.idleTicksAtEnd = minute.idleTicks;
+      ::PostQuitMessage(0);
+    }
+  });
+  toolkit.OnTimer(FormId::kForm2, "Timer1", [&] {
+    ++minute.idleTicks;
+    idler::IdleTick(idler);
+  });
+  toolkit.Show(FormId::kForm2);
+  idler::StartIdling(idler);
+  OtherActiveWindow userIsElsewhere;
+  platform.DeliverEventsUntilQuit();
+
+  const int idleTicks = minute.idleTicksAtEnd - minute.idleTicksAtStart;
+  EXPECT_EQ(idleTicks, 1);
+  EXPECT_EQ(minute.atEnd.timerMessages - minute.atStart.timerMessages,
+            static_cast<std::uint64_t>(kMeasuredTicks + idleTicks));
+  EXPECT_EQ(minute.atEnd.wakes - minute.atStart.wakes,
+            static_cast<std::uint64_t>(kMeasuredTicks + idleTicks));
+  ::testing::Test::RecordProperty("latest_tick_ms_past_the_second", minute.latestTickMilliseconds);
+}
+
+}  // namespace
+}  // namespace velto::ui
