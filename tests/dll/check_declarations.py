@@ -61,9 +61,9 @@ def autohotkey(repo):
 
 
 def python(repo):
-    spec = importlib.util.spec_from_file_location("velto", repo / "examples/dll/python/velto.py")
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module_location = importlib.util.spec_from_file_location("velto", repo / "examples/dll/python/velto.py")
+    module = importlib.util.module_from_spec(module_location)
+    module_location.loader.exec_module(module)
     wide = {module.INOUT, module.OUT}
     return {name: sum(2 if kind in wide else 1 for kind in parameters)
             for name, (parameters, _) in module.ROUTINES.items()}
