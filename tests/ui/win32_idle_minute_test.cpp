@@ -4,10 +4,12 @@
 
 #include <algorithm>
 
+#include "host/win32_handles.h"
 #include "host/win32_platform.h"
 #include "idler/commands.h"
 #include "idler/idling.h"
 #include "ui/program.h"
+#include "ui/win32/win32_caret_rest.h"
 #include "ui/win32/win32_toolkit.h"
 
 namespace velto::ui {
@@ -29,9 +31,8 @@ struct Minute {
 };
 
 // Another program's window, made the active one: where the user has gone while the idler
-// idles. Had the main window stayed active, its text box would hold the keyboard focus,
-// and the system would blink the caret there (under Wine twice a second, for good; Windows
-// from 10 on stops after five seconds without input): the system's, as the user sees it.
+// idles. (Had the main window stayed active, its text box would hold the keyboard focus
+// and the caret's blink would wake the loop for its first seconds: the next test.)
 class OtherActiveWindow {
  public:
   OtherActiveWindow()
@@ -93,6 +94,49 @@ TEST(Win32IdleMinute, TheLoopWakesOnlyForTheClocksSecondsAndTheIdleMinute) {
   EXPECT_EQ(minute.atEnd.wakes - minute.atStart.wakes,
             static_cast<std::uint64_t>(kMeasuredTicks + idleTicks));
   ::testing::Test::RecordProperty("latest_tick_ms_past_the_second", minute.latestTickMilliseconds);
+}
+
+// The user left with the main window active and its text box focused, as after typing a
+// reason and pressing Start. The caret blinks (a wake of its own twice a second) until it
+// has rested; from then on the loop wakes for the clock alone, until the user's next key
+// brings the caret, and its blink, back.
+TEST(Win32IdleMinute, AFocusedTextBoxStopsWakingTheLoopOnceItsCaretRests) {
+  constexpr int kRestedFromTick = 2 + static_cast<int>(kCaretRestMilliseconds / 1000) + 1;
+  constexpr int kTicksMeasured = 5;
+  constexpr int kKeyAtTick = kRestedFromTick + kTicksMeasured;
+  host::Win32Platform platform;
+  Win32Toolkit toolkit;
+  int clockTicks = 0;
+  host::Win32Platform::WakeCounts resting;
+  host::Win32Platform::WakeCounts atKey;
+  host::Win32Platform::WakeCounts afterKey;
+  HWND box = nullptr;
+  bool boxKeptTheFocus = true;
+  toolkit.OnTimer(FormId::kForm2, "Timer2", [&] {
+    ++clockTicks;
+    boxKeptTheFocus = boxKeptTheFocus && ::GetFocus() == box;
+    if (clockTicks == kRestedFromTick)
+      resting = platform.Wakes();
+    if (clockTicks == kKeyAtTick) {
+      atKey = platform.Wakes();
+      ::PostMessageA(box, WM_KEYDOWN, VK_END, 0);
+    }
+    if (clockTicks == kKeyAtTick + kTicksMeasured) {
+      afterKey = platform.Wakes();
+      ::PostQuitMessage(0);
+    }
+  });
+  toolkit.Show(FormId::kForm2);
+  box = host::ToHwnd(toolkit.ControlHandle(FormId::kForm2, "text1"));
+  ASSERT_NE(box, nullptr);
+  ::SetForegroundWindow(host::ToHwnd(toolkit.Handle(FormId::kForm2)));
+  ::SetFocus(box);
+  platform.DeliverEventsUntilQuit();
+
+  EXPECT_TRUE(boxKeptTheFocus);
+  EXPECT_EQ(atKey.wakes - resting.wakes, static_cast<std::uint64_t>(kTicksMeasured));
+  // The clock's ticks and the key, and at least a blink a second besides.
+  EXPECT_GE(afterKey.wakes - atKey.wakes, static_cast<std::uint64_t>(2 * kTicksMeasured + 1));
 }
 
 }  // namespace

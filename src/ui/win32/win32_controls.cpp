@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "host/host_text.h"
+#include "ui/win32/win32_caret_rest.h"
 #include "ui/win32/win32_dpi.h"
 #include "ui/win32/win32_label.h"
 
@@ -25,8 +26,11 @@ HWND ControlCreateLabel(HWND parent, const ControlLayout& control, int id) {
 }
 
 HWND ControlCreateTextBox(HWND parent, const ControlLayout& control, int id) {
-  return CreateChild(parent, WS_EX_CLIENTEDGE, "EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
-                     control, id);
+  const HWND box = CreateChild(parent, WS_EX_CLIENTEDGE, "EDIT",
+                               WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, control, id);
+  if (box)
+    CaretRestsWhenUnused(box);
+  return box;
 }
 
 // One call into the system where the text fits the usual buffer, two (size, then text)

@@ -18,7 +18,7 @@ namespace velto::ui {
 // answers the mouse (STN_CLICKED), so a press on it never falls through to the window's
 // background, where it would start a drag.
 HWND ControlCreateLabel(HWND parent, const ControlLayout& control, int id);
-// An ordinary single-line edit box with the sunken border.
+// An ordinary single-line edit box with the sunken border, whose caret rests while unused.
 HWND ControlCreateTextBox(HWND parent, const ControlLayout& control, int id);
 
 std::string ControlText(HWND control);
