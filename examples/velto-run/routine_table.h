@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include <velto/host/controls.h>
 #include <velto/host/platform.h>
 #include <velto/host/window_handle.h>
 #include <velto/library/file_services.h>
+#include <velto/library/own_controls.h>
 
 // The routines velto-run can run, as a table: name, arguments, and how to call it.
 namespace velto_run {
@@ -64,7 +64,7 @@ void Print(Session& session, int number);
 void Print(Session& session, velto::host::WindowHandle window);
 
 // A list box or combo box whose items are printed, one a line, as the routine adds them.
-class PrintedList : public velto::host::ListControl {
+class PrintedList : public velto::library::ListControl {
  public:
   explicit PrintedList(Session& session) : session_(session) {}
   int Count() const override { return static_cast<int>(items_.size()); }

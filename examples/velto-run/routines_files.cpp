@@ -23,7 +23,7 @@ Routine AskFile(std::string name, int (*routine)(FileServices&, const std::strin
 }
 
 // The text box LoadTextBox fills; its text is printed.
-class PrintedTextBox : public host::TextBoxControl {
+class PrintedTextBox : public library::TextBoxControl {
  public:
   std::string Text() const override { return text_; }
   void SetText(const std::string& text) override { text_ = text; }

@@ -25,7 +25,7 @@ Routine FieldAt(std::string name, std::string (*routine)(Platform&, int)) {
           }};
 }
 
-Routine Listing(std::string name, void (*routine)(Platform&, velto::host::ListControl&)) {
+Routine Listing(std::string name, void (*routine)(Platform&, velto::library::ListControl&)) {
   return {std::move(name), {}, [routine](Session& s, Arguments&) {
             PrintedList list(s);
             routine(s.platform, list);

@@ -27,20 +27,20 @@ host::WindowHandle Window(VELTO_WINDOW window) {
   return host::FromHwnd(ToHwnd(window));
 }
 
-ui::Win32ListControl ListOf(VELTO_WINDOW list) {
+library::Win32ListControl ListOf(VELTO_WINDOW list) {
   const host::WindowHandle handle = Window(list);
   if (HasClass(list, L"ListBox"))
-    return ui::Win32ListBox(handle);
+    return library::Win32ListBox(handle);
   if (HasClass(list, L"ComboBox"))
-    return ui::Win32ComboBox(handle);
+    return library::Win32ComboBox(handle);
   throw BadArgument{};
 }
 
-ui::Win32TextBox TextBoxOf(VELTO_WINDOW edit) {
+library::Win32TextBox TextBoxOf(VELTO_WINDOW edit) {
   const host::WindowHandle handle = Window(edit);
   if (!HasClass(edit, L"Edit"))
     throw BadArgument{};
-  return ui::Win32TextBox(handle);
+  return library::Win32TextBox(handle);
 }
 
 library::Win32FormControl FormOf(VELTO_WINDOW form) {

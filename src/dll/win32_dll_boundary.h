@@ -3,8 +3,7 @@
 #include "dll/dll_boundary.h"
 #include "host/win32_platform.h"
 #include "library/files/win32_file_services.h"
-#include "library/windows/win32_form_control.h"
-#include "ui/win32/win32_list_controls.h"
+#include "library/windows/win32_own_controls.h"
 
 // The boundary's Win32 half: what an export runs against, and the caller's window
 // handles read as the library's windows and controls.
@@ -19,8 +18,8 @@ struct Session {
 // A handle that names a window now; any other is a bad argument.
 host::WindowHandle Window(VELTO_WINDOW window);
 // The caller's LISTBOX or COMBOBOX (by its class), EDIT, or any window as a form.
-ui::Win32ListControl ListOf(VELTO_WINDOW list);
-ui::Win32TextBox TextBoxOf(VELTO_WINDOW edit);
+library::Win32ListControl ListOf(VELTO_WINDOW list);
+library::Win32TextBox TextBoxOf(VELTO_WINDOW edit);
 library::Win32FormControl FormOf(VELTO_WINDOW form);
 // A window found by a routine as the caller's handle; 0 for none.
 VELTO_WINDOW Handle(host::WindowHandle window);

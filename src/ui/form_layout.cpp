@@ -1,6 +1,7 @@
 #include "ui/form_layout.h"
 
 #include "ui/clock_schedule.h"
+#include "ui/control_names.h"
 
 namespace velto::ui {
 namespace {
@@ -59,23 +60,26 @@ FormLayout MakeForm2() {
       true,           {}};
   f.controls = {
       Label("Label5", "", {480, 0, 15, 255}, kMainFont, kNoClick, Cursor::kUpArrow),
-      Label("Label6", "    Velto Idle By: Vrel", {690, 45, 2220, 300}, kTitleFont, kNoClick),
-      Label("Label7", "     x", {3225, 75, 495, 330}, kTitleFont, kClick),
-      Label("Label8", " ", {135, 390, 1065, 240}, kMainFont, kNoClick),
-      Label("Label1", "Start", {15, 690, 510, 210}, kMainFont, kClick, Cursor::kUpArrow),
-      Label("Label3", "   0", {495, 705, 330, 240}, kMainFont, kNoClick),
-      Label("Label2", " Stop", {900, 705, 495, 225}, kMainFont, kClick, Cursor::kUpArrow),
-      TextBox("text1", "Reason???", {1620, 825, 1050, 315}, kMainFont),
-      Label("Label9", " Greets", {360, 990, 630, 240}, kMainFont, kClick),
-      Label("Label4", " About", {360, 1215, 675, 285}, kMainFont, kClick),
-      Label("Label11", "  im on", {360, 1440, 660, 195}, kMainFont, kClick),
-      Label("Label10", " Im off", {390, 1710, 660, 255}, kMainFont, kClick),
-      Label("Label12", "  Privite rooms", {120, 1950, 1080, 255}, kMainFont, kClick),
+      Label(main_window::kTitle, "    Velto Idle By: Vrel", {690, 45, 2220, 300}, kTitleFont,
+            kNoClick),
+      Label(main_window::kQuit, "     x", {3225, 75, 495, 330}, kTitleFont, kClick),
+      Label(main_window::kClock, " ", {135, 390, 1065, 240}, kMainFont, kNoClick),
+      Label(main_window::kStart, "Start", {15, 690, 510, 210}, kMainFont, kClick, Cursor::kUpArrow),
+      Label(main_window::kMinutesIdled, "   0", {495, 705, 330, 240}, kMainFont, kNoClick),
+      Label(main_window::kStop, " Stop", {900, 705, 495, 225}, kMainFont, kClick, Cursor::kUpArrow),
+      TextBox(main_window::kReason, "Reason???", {1620, 825, 1050, 315}, kMainFont),
+      Label(main_window::kGreets, " Greets", {360, 990, 630, 240}, kMainFont, kClick),
+      Label(main_window::kAbout, " About", {360, 1215, 675, 285}, kMainFont, kClick),
+      Label(main_window::kImsOn, "  im on", {360, 1440, 660, 195}, kMainFont, kClick),
+      Label(main_window::kImsOff, " Im off", {390, 1710, 660, 255}, kMainFont, kClick),
+      Label(main_window::kPrivateRooms, "  Privite rooms", {120, 1950, 1080, 255}, kMainFont,
+            kClick),
       Line("Line12", {1770, 1830, 1770, 1815, kBlack, true}),
-      Timer("Timer1", 0),  // armed by Start
+      Timer(main_window::kIdleTimer, 0),  // armed by Start
       // The clock: its first tick 50 ms after the window is made, then one just after
       // each whole second; 50 ms stays the longest its label may lag the time of day.
-      Timer("Timer2", kLongestClockStalenessMilliseconds, TimerSchedule::kAfterEachSecond),
+      Timer(main_window::kClockTimer, kLongestClockStalenessMilliseconds,
+            TimerSchedule::kAfterEachSecond),
   };
   return f;
 }
@@ -86,8 +90,8 @@ FormLayout MakeForm1() {
       Line("Line1", {360, 60, 360, 540, kBlue, false}),
       Label("Label1", " Handle?", {390, 285, 720, 270}, kDefaultFont, false),
       Line("Line2", {375, 525, 1185, 525, kBlue, false}),
-      TextBox("Text1", "", {1035, 585, 690, 285}, kDefaultFont),
-      Label("Label2", "  enter", {1005, 990, 630, 225}, kDefaultFont, true),
+      TextBox(handle_prompt::kHandle, "", {1035, 585, 690, 285}, kDefaultFont),
+      Label(handle_prompt::kEnter, "  enter", {1005, 990, 630, 225}, kDefaultFont, true),
   };
   return f;
 }
@@ -103,7 +107,7 @@ FormLayout MakeForm3() {
       Label("Label7", "   Phishy", {1410, 750, 615, 300}, kDefaultFont, true),
       Label("Label4", "     vb", {120, 1065, 510, 315}, kDefaultFont, true),
       Label("Label8", "  vb4", {1545, 1065, 705, 345}, kDefaultFont, true),
-      Label("Label9", "   Exit", {825, 1140, 570, 330}, kDefaultFont, true),
+      Label(private_rooms_window::kExit, "   Exit", {825, 1140, 570, 330}, kDefaultFont, true),
   };
   return f;
 }

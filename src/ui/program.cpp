@@ -3,6 +3,7 @@
 #include "host/host_routines.h"
 #include "idler/commands.h"
 #include "idler/idling.h"
+#include "ui/control_names.h"
 #include "ui/private_rooms.h"
 #include "ui/startup.h"
 
@@ -13,25 +14,25 @@ constexpr FormId kMain = FormId::kForm2;
 }
 
 std::string ToolkitMainWindow::CounterCaption() {
-  return toolkit_.Caption(kMain, "Label3");
+  return toolkit_.Caption(kMain, main_window::kMinutesIdled);
 }
 void ToolkitMainWindow::SetCounterCaption(const std::string& caption) {
-  toolkit_.SetCaption(kMain, "Label3", caption);
+  toolkit_.SetCaption(kMain, main_window::kMinutesIdled, caption);
 }
 std::string ToolkitMainWindow::ReasonText() {
-  return toolkit_.Text(kMain, "text1");
+  return toolkit_.Text(kMain, main_window::kReason);
 }
 void ToolkitMainWindow::SetIdleTimerEnabled(bool enabled) {
-  toolkit_.SetTimerEnabled(kMain, "Timer1", enabled);
+  toolkit_.SetTimerEnabled(kMain, main_window::kIdleTimer, enabled);
 }
 void ToolkitMainWindow::SetIdleTimerInterval(int milliseconds) {
-  toolkit_.SetTimerInterval(kMain, "Timer1", milliseconds);
+  toolkit_.SetTimerInterval(kMain, main_window::kIdleTimer, milliseconds);
 }
 std::string ToolkitMainWindow::ClockCaption() {
-  return toolkit_.Caption(kMain, "Label8");
+  return toolkit_.Caption(kMain, main_window::kClock);
 }
 void ToolkitMainWindow::SetClockCaption(const std::string& caption) {
-  toolkit_.SetCaption(kMain, "Label8", caption);
+  toolkit_.SetCaption(kMain, main_window::kClock, caption);
 }
 std::string ToolkitMainWindow::TimeOfDayText() {
   return toolkit_.TimeOfDayText();
@@ -57,7 +58,7 @@ void Program::Start() {
 void Program::BindHandlePrompt() {
   constexpr FormId kPrompt = FormId::kForm1;
   toolkit_.OnFormEvent(kPrompt, FormEvent::kLoad, [this] { ShowStartupBox(toolkit_); });
-  toolkit_.OnClick(kPrompt, "Label2", [this] { ConfirmHandle(platform_, toolkit_); });
+  toolkit_.OnClick(kPrompt, handle_prompt::kEnter, [this] { ConfirmHandle(platform_, toolkit_); });
   // Closed before the handle was confirmed: no window is left to quit from.
   toolkit_.OnFormEvent(kPrompt, FormEvent::kUnload, [this] { toolkit_.EndProgram(); });
 }
@@ -74,16 +75,16 @@ void Program::BindMainWindow() {
   });
   toolkit_.OnFormEvent(kMain, FormEvent::kMouseDown,
                        [this] { host::DragForm(platform_, toolkit_.Handle(kMain)); });
-  toolkit_.OnClick(kMain, "Label1", [this] { idler::StartIdling(idler_); });
-  toolkit_.OnClick(kMain, "Label2", [this] { idler::StopIdling(idler_); });
-  toolkit_.OnTimer(kMain, "Timer1", [this] { idler::IdleTick(idler_); });
-  toolkit_.OnClick(kMain, "Label10", [this] { idler::ImsOff(idler_); });
-  toolkit_.OnClick(kMain, "Label11", [this] { idler::ImsOn(idler_); });
-  toolkit_.OnClick(kMain, "Label4", [this] { idler::ShowAbout(idler_); });
-  toolkit_.OnClick(kMain, "Label9", [this] { idler::ShowGreets(idler_); });
-  toolkit_.OnClick(kMain, "Label7", [this] { idler::QuitIdler(idler_); });
-  toolkit_.OnTimer(kMain, "Timer2", [this] { idler::ClockTick(idler_); });
-  toolkit_.OnClick(kMain, "Label12", [this] { OpenPrivateRooms(toolkit_); });
+  toolkit_.OnClick(kMain, main_window::kStart, [this] { idler::StartIdling(idler_); });
+  toolkit_.OnClick(kMain, main_window::kStop, [this] { idler::StopIdling(idler_); });
+  toolkit_.OnTimer(kMain, main_window::kIdleTimer, [this] { idler::IdleTick(idler_); });
+  toolkit_.OnClick(kMain, main_window::kImsOff, [this] { idler::ImsOff(idler_); });
+  toolkit_.OnClick(kMain, main_window::kImsOn, [this] { idler::ImsOn(idler_); });
+  toolkit_.OnClick(kMain, main_window::kAbout, [this] { idler::ShowAbout(idler_); });
+  toolkit_.OnClick(kMain, main_window::kGreets, [this] { idler::ShowGreets(idler_); });
+  toolkit_.OnClick(kMain, main_window::kQuit, [this] { idler::QuitIdler(idler_); });
+  toolkit_.OnTimer(kMain, main_window::kClockTimer, [this] { idler::ClockTick(idler_); });
+  toolkit_.OnClick(kMain, main_window::kPrivateRooms, [this] { OpenPrivateRooms(toolkit_); });
 }
 
 void Program::BindPrivateRooms() {
@@ -91,7 +92,7 @@ void Program::BindPrivateRooms() {
   for (const RoomLabel& room : RoomLabels()) {
     toolkit_.OnClick(kRooms, room.label, [this, room] { EnterRoom(platform_, room); });
   }
-  toolkit_.OnClick(kRooms, "Label9", [this] { LeavePrivateRooms(toolkit_); });
+  toolkit_.OnClick(kRooms, private_rooms_window::kExit, [this] { LeavePrivateRooms(toolkit_); });
   // Closing the rooms window by the system's means is the same as its Exit.
   toolkit_.OnFormEvent(kRooms, FormEvent::kUnload, [this] { LeavePrivateRooms(toolkit_); });
   toolkit_.OnFormEvent(kRooms, FormEvent::kMouseDown,

@@ -2,6 +2,7 @@
 
 #include "host/host_routines.h"
 #include "idler/chat_lines.h"
+#include "ui/control_names.h"
 
 namespace velto::ui {
 
@@ -20,7 +21,8 @@ void ConfirmHandle(host::Platform& platform, Toolkit& toolkit) {
   host::SendChatLine(platform, idler::lines::AnnouncementLine());
   host::Pause(platform, kBetweenAnnouncementsSeconds);
   // Read after the pause: the handle is whatever the prompt holds by then.
-  host::SendChatLine(platform, idler::lines::LoadedByLine(toolkit.Text(FormId::kForm1, "Text1")));
+  host::SendChatLine(
+      platform, idler::lines::LoadedByLine(toolkit.Text(FormId::kForm1, handle_prompt::kHandle)));
 }
 
 }  // namespace velto::ui

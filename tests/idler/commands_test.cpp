@@ -1,6 +1,6 @@
 #include "host/messages.h"
-#include "idler/program_fixture.h"
 #include "support/message_sequence.h"
+#include "ui/program_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -17,8 +17,8 @@ TEST_F(CommandsTest, ImsOffThenOnUnderEachHostAnswer) {
   for (InstantMessageAnswer answer :
        {InstantMessageAnswer::kCloseWindow, InstantMessageAnswer::kMessageBox}) {
     host_.SetInstantMessageAnswer(answer);
-    Click(FormId::kForm2, "Label10");
-    Click(FormId::kForm2, "Label11");
+    Click(FormId::kForm2, main_window::kImsOff);
+    Click(FormId::kForm2, main_window::kImsOn);
     Wait(1);  // the host's box and window close after the click has returned
     const auto received = NewlyReceived();
     ASSERT_EQ(received.size(), 6u);
@@ -38,26 +38,26 @@ TEST_F(CommandsTest, ImsOffThenOnUnderEachHostAnswer) {
 
 TEST_F(CommandsTest, NothingIsAnnouncedWhenTheHostNeverOpensTheWindow) {
   host_.SetInstantMessageAnswer(InstantMessageAnswer::kNeverOpen);
-  Click(FormId::kForm2, "Label10");
+  Click(FormId::kForm2, main_window::kImsOff);
   const auto received = NewlyReceived();
   ASSERT_EQ(received.size(), 1u);
   EXPECT_EQ(received[0].kind, Kind::kKeyword);
 }
 
 TEST_F(CommandsTest, IdleTicksGoOnWhileWaitingForTheHost) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   host_.SetInstantMessageAnswer(InstantMessageAnswer::kNeverOpen);
   Wait(30);
   NewlyReceived();
-  Click(FormId::kForm2, "Label10");  // waits its full minute
+  Click(FormId::kForm2, main_window::kImsOff);  // waits its full minute
   EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, Idle("1")}));
 }
 
 TEST_F(CommandsTest, QuitWhileIdlingSaysTwoLinesThenEnds) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   Wait(61);
   NewlyReceived();
-  Click(FormId::kForm2, "Label7");
+  Click(FormId::kForm2, main_window::kQuit);
   EXPECT_TRUE(toolkit_.Ended());
   Wait(300);
   EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, pinned::kUnloaded}));
@@ -70,8 +70,8 @@ TEST_F(CommandsTest, ClosingTheMainWindowSaysTheUnloadLineThenEnds) {
 }
 
 TEST_F(CommandsTest, AboutAndGreetsShowTheirBoxes) {
-  Click(FormId::kForm2, "Label4");
-  Click(FormId::kForm2, "Label9");
+  Click(FormId::kForm2, main_window::kAbout);
+  Click(FormId::kForm2, main_window::kGreets);
   const auto& boxes = toolkit_.Boxes();
   ASSERT_EQ(boxes.size(), 3u);  // the start-up box first
   EXPECT_EQ(boxes[1].title, pinned::kAboutTitle);
@@ -85,7 +85,7 @@ TEST_F(CommandsTest, AboutAndGreetsShowTheirBoxes) {
 TEST_F(CommandsTest, TheMainAndRoomsWindowsAreDraggedByTheirBackgroundsThePromptIsNot) {
   for (FormId form : {FormId::kForm2, FormId::kForm3}) {
     if (form == FormId::kForm3)
-      Click(FormId::kForm2, "Label12");
+      Click(FormId::kForm2, main_window::kPrivateRooms);
     desktop_.ClearLog();
     const host::WindowHandle window = toolkit_.Handle(form);
     std::size_t releasedBefore = 0;
@@ -98,7 +98,7 @@ TEST_F(CommandsTest, TheMainAndRoomsWindowsAreDraggedByTheirBackgroundsThePrompt
     ExpectSequence(desktop_, {SentZeroReference16(window, WM_SYSCOMMAND, 0xFFFFF012)}, "drag");
     EXPECT_EQ(releasedBefore, released + 1) << "the capture is released before the move";
   }
-  Click(FormId::kForm3, "Label9");
+  Click(FormId::kForm3, private_rooms_window::kExit);
   // The prompt, shown again by hand, is not draggable.
   toolkit_.Show(FormId::kForm1);
   desktop_.ClearLog();
@@ -107,9 +107,9 @@ TEST_F(CommandsTest, TheMainAndRoomsWindowsAreDraggedByTheirBackgroundsThePrompt
 }
 
 TEST_F(CommandsTest, XDuringATicksPauseEndsAtOnceWithoutTheIdleLine) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   NewlyReceived();
-  desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, "Label7"); });
+  desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, main_window::kQuit); });
   Wait(200);
   EXPECT_EQ(NewChatLines(),
             (std::vector<std::string>{pinned::kBanner, pinned::kBanner, pinned::kUnloaded}));
@@ -122,8 +122,8 @@ TEST_F(CommandsTest, AnInstantMessageStartedWhileAnotherWaitsRunsToItsEndInside)
   // "$IM_ON" window nobody fills, so it announces nothing; only then does the outer
   // call go on, fill that window and announce its line.
   const double start = desktop_.Now();
-  desktop_.Schedule(0.1, [&] { Click(FormId::kForm2, "Label11"); });
-  Click(FormId::kForm2, "Label10");
+  desktop_.Schedule(0.1, [&] { Click(FormId::kForm2, main_window::kImsOn); });
+  Click(FormId::kForm2, main_window::kImsOff);
   Wait(5);
   const auto received = NewlyReceived();
   ASSERT_EQ(received.size(), 5u);
@@ -141,15 +141,15 @@ class ClockTest : public ProgramTest {};
 TEST_F(ClockTest, ShowsABlankUntilItsFirstTickThenFollowsTheTimeEveryTick) {
   desktop_.SetTimeOfDay(13 * 3600 + 5 * 60 + 9.93);
   program_.Start();
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), " ");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), " ");
   Wait(0.049);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), " ");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), " ");
   Wait(0.002);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "13:05:09");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), "13:05:09");
   Wait(0.05);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "13:05:10") << "the second tick";
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), "13:05:10") << "the second tick";
   Wait(3600);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), toolkit_.TimeOfDayText());
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), toolkit_.TimeOfDayText());
 }
 
 }  // namespace

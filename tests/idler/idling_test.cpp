@@ -1,6 +1,6 @@
 #include "idler/idling.h"
 
-#include "idler/program_fixture.h"
+#include "ui/program_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -21,7 +21,7 @@ class IdlingTest : public ProgramTest {
 };
 
 TEST_F(IdlingTest, StartGoesToTheIdleRoomThenTheFirstTickComesAMinuteLater) {
-  ASSERT_TRUE(Click(FormId::kForm2, "Label1"));
+  ASSERT_TRUE(Click(FormId::kForm2, main_window::kStart));
   auto received = NewlyReceived();
   ASSERT_EQ(received.size(), 2u);
   EXPECT_EQ(received[0].kind, standin::Received::Kind::kKeyword);
@@ -41,38 +41,38 @@ TEST_F(IdlingTest, StartGoesToTheIdleRoomThenTheFirstTickComesAMinuteLater) {
   EXPECT_EQ(received[1].bytes, Idle("1"));
   EXPECT_EQ(received[1].bytes.size(), 86u);
   EXPECT_NEAR(received[1].time - received[0].time, 0.2, 1e-6);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "1");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "1");
 }
 
 TEST_F(IdlingTest, CounterRunsOnUntilStopAndStartsAgainFromOne) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   Wait(3 * 60 + 1);
-  Click(FormId::kForm2, "Label2");
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "0");
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStop);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "0");
+  Click(FormId::kForm2, main_window::kStart);
   Wait(60.5);
   EXPECT_EQ(IdleCounters(), (std::vector<std::string>{"1", "2", "3", "1"}));
-  EXPECT_TRUE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
-  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, "Timer1"), 60000);
-  Click(FormId::kForm2, "Label2");
-  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
-  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, "Timer1"), 0);
+  EXPECT_TRUE(toolkit_.TimerEnabled(FormId::kForm2, main_window::kIdleTimer));
+  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, main_window::kIdleTimer), 60000);
+  Click(FormId::kForm2, main_window::kStop);
+  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, main_window::kIdleTimer));
+  EXPECT_EQ(toolkit_.TimerInterval(FormId::kForm2, main_window::kIdleTimer), 0);
 }
 
 TEST_F(IdlingTest, StopWhenOffStillSaysStoppedAndZeroesTheCounter) {
-  Click(FormId::kForm2, "Label2");
+  Click(FormId::kForm2, main_window::kStop);
   EXPECT_EQ(NewChatLines(), std::vector<std::string>{pinned::kStopped});
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "0");
-  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1"));
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "0");
+  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, main_window::kIdleTimer));
   Wait(600);
   EXPECT_TRUE(NewChatLines().empty());
 }
 
 TEST_F(IdlingTest, SecondStartRestartsTheMinuteAndKeepsTheCount) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   Wait(61);
   Wait(29);
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   NewlyReceived();
   Wait(59);
   EXPECT_TRUE(NewlyReceived().empty()) << "the minute restarted at the second Start";
@@ -81,27 +81,27 @@ TEST_F(IdlingTest, SecondStartRestartsTheMinuteAndKeepsTheCount) {
 }
 
 TEST_F(IdlingTest, StopDuringATicksPauseGoesBetweenItsLinesAndEndsIdling) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   NewlyReceived();
-  desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, "Label2"); });
+  desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, main_window::kStop); });
   Wait(200);
   EXPECT_EQ(NewChatLines(),
             (std::vector<std::string>{pinned::kBanner, pinned::kStopped, Idle("0")}));
 }
 
 TEST_F(IdlingTest, StopDuringStartsPauseLeavesIdlingOn) {
-  desktop_.Schedule(0.1, [&] { Click(FormId::kForm2, "Label2"); });
-  Click(FormId::kForm2, "Label1");
+  desktop_.Schedule(0.1, [&] { Click(FormId::kForm2, main_window::kStop); });
+  Click(FormId::kForm2, main_window::kStart);
   EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kStopped, pinned::kStarted}));
   Wait(61);
   EXPECT_EQ(IdleCounters(), std::vector<std::string>{"1"});
 }
 
 TEST_F(IdlingTest, ReasonIsReadAtEachTickAndSentUnchanged) {
-  Click(FormId::kForm2, "Label1");
-  toolkit_.Type(FormId::kForm2, "text1", "");
+  Click(FormId::kForm2, main_window::kStart);
+  toolkit_.Type(FormId::kForm2, main_window::kReason, "");
   Wait(61);
-  toolkit_.Type(FormId::kForm2, "text1", "<b>[lunch]</b> \u00E9");
+  toolkit_.Type(FormId::kForm2, main_window::kReason, "<b>[lunch]</b> \u00E9");
   Wait(60);
   const auto lines = NewChatLines();
   ASSERT_EQ(lines.size(), 5u);
@@ -110,17 +110,17 @@ TEST_F(IdlingTest, ReasonIsReadAtEachTickAndSentUnchanged) {
 }
 
 TEST_F(IdlingTest, HidingTheMainWindowDoesNotStopIdling) {
-  Click(FormId::kForm2, "Label1");
-  Click(FormId::kForm2, "Label12");
+  Click(FormId::kForm2, main_window::kStart);
+  Click(FormId::kForm2, main_window::kPrivateRooms);
   EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm2));
   Wait(121);
-  Click(FormId::kForm3, "Label9");
+  Click(FormId::kForm3, private_rooms_window::kExit);
   EXPECT_EQ(IdleCounters(), (std::vector<std::string>{"1", "2"}));
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "2");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "2");
 }
 
 TEST_F(IdlingTest, ADayOfIdlingSaysEveryLineAndHoldsNoMoreState) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   NewlyReceived();
   Wait(60.5);
   NewlyReceived();
@@ -132,7 +132,7 @@ TEST_F(IdlingTest, ADayOfIdlingSaysEveryLineAndHoldsNoMoreState) {
     desktop_.ClearLog();
   }
   EXPECT_EQ(lines, 2u * 1440);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "1441");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "1441");
   EXPECT_EQ(desktop_.PendingEvents(), pendingAfterOneTick);
 }
 

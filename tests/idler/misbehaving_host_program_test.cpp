@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "host/timings.h"
-#include "program_fixture.h"
+#include "ui/program_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -18,7 +18,7 @@ class MisbehavingHostProgramTest : public ProgramTest {
  protected:
   void StartIdlingAtTheTopOfAMinute() {
     StartAndForgetAnnouncements();
-    ASSERT_TRUE(Click(FormId::kForm2, "Label1"));
+    ASSERT_TRUE(Click(FormId::kForm2, main_window::kStart));
     NewlyReceived();
   }
   // The longest time between two runs of an event that re-arms itself every 250 ms, as a
@@ -43,7 +43,8 @@ TEST_F(MisbehavingHostProgramTest, AThirtySecondHangFreezesATickOnceAndLaterTick
   Wait(30);
   EXPECT_LE(longestGap_, 5.25 + 1e-6) << "frozen at most once, for the bound";
   EXPECT_TRUE(NewChatLines().empty()) << "nothing reached the room during the hang";
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "1") << "the minute still counted";
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "1")
+      << "the minute still counted";
 
   Wait(kMinute);
   EXPECT_EQ(NewChatLines(), (std::vector<std::string>{pinned::kBanner, Idle("2")}));
@@ -53,10 +54,11 @@ TEST_F(MisbehavingHostProgramTest, StopAndXStillWorkDuringAHang) {
   StartIdlingAtTheTopOfAMinute();
   host_.Misbehave({Misbehaviour::kHang, 30});
   Wait(1);
-  EXPECT_TRUE(Click(FormId::kForm2, "Label2"));
-  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, "Timer1")) << "Stop disarmed idling";
+  EXPECT_TRUE(Click(FormId::kForm2, main_window::kStop));
+  EXPECT_FALSE(toolkit_.TimerEnabled(FormId::kForm2, main_window::kIdleTimer))
+      << "Stop disarmed idling";
   const double before = desktop_.Now();
-  EXPECT_TRUE(Click(FormId::kForm2, "Label7"));
+  EXPECT_TRUE(Click(FormId::kForm2, main_window::kQuit));
   EXPECT_TRUE(toolkit_.Ended());
   EXPECT_LE(desktop_.Now() - before, 5.0 + 1e-6) << "the known-hung host costs nothing more";
   EXPECT_TRUE(NewChatLines().empty());
@@ -86,7 +88,7 @@ TEST_F(MisbehavingHostProgramTest, IdlingGoesOnIntoTheRoomOfAHostThatQuitAndStar
   const double start = desktop_.Now();
   Wait(2 * kMinute);
   EXPECT_TRUE(desktop_.Log().empty()) << "no host, no message to anyone";
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "2");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "2");
 
   standin::StandinHost again(windows_, {});
   Wait(kMinute);
@@ -101,13 +103,13 @@ TEST_F(MisbehavingHostProgramTest, ImsOffSaysNothingWhenTheMessageCouldNotBeHand
   desktop_.Schedule(standin::StandinHost::kInstantMessageOpenSeconds, [this] {
     host_.Misbehave({Misbehaviour::kHang, 30});
   });
-  ASSERT_TRUE(Click(FormId::kForm2, "Label10"));
+  ASSERT_TRUE(Click(FormId::kForm2, main_window::kImsOff));
   Wait(40);
   EXPECT_TRUE(NewChatLines().empty()) << "no claim that instant messages are off";
 
   host_.Misbehave({Misbehaviour::kQuit});
   const double before = desktop_.Now();
-  ASSERT_TRUE(Click(FormId::kForm2, "Label11"));
+  ASSERT_TRUE(Click(FormId::kForm2, main_window::kImsOn));
   EXPECT_EQ(desktop_.Now(), before) << "with no host, the command returns at once";
 }
 
@@ -151,10 +153,11 @@ TEST_F(MisbehavingHostProgramTest, ADayOfIdlingCountsEveryMinuteAndTheClockTurns
   std::string beforeMidnight;
   std::string afterMidnight;
   const double toMidnight = 24 * 3600 - desktop_.TimeOfDay();
-  desktop_.Schedule(toMidnight - 0.5,
-                    [&] { beforeMidnight = toolkit_.Caption(FormId::kForm2, "Label8"); });
+  desktop_.Schedule(toMidnight - 0.5, [&] {
+    beforeMidnight = toolkit_.Caption(FormId::kForm2, main_window::kClock);
+  });
   desktop_.Schedule(toMidnight + 0.5,
-                    [&] { afterMidnight = toolkit_.Caption(FormId::kForm2, "Label8"); });
+                    [&] { afterMidnight = toolkit_.Caption(FormId::kForm2, main_window::kClock); });
   Wait(24 * 3600 + 1);
   EXPECT_EQ(beforeMidnight, "23:59:59");
   EXPECT_EQ(afterMidnight, "00:00:00");
@@ -164,7 +167,7 @@ TEST_F(MisbehavingHostProgramTest, ADayOfIdlingCountsEveryMinuteAndTheClockTurns
     ASSERT_EQ(lines[2 * n - 2], pinned::kBanner) << "tick " << n;
     ASSERT_EQ(lines[2 * n - 1], Idle(std::to_string(n))) << "tick " << n;
   }
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "1440");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "1440");
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // against the pinned table (pinned_lines.h), on the substitute with the stand-in host.
 
 #include "host/messages.h"
-#include "idler/program_fixture.h"
 #include "support/message_sequence.h"
+#include "ui/program_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -54,10 +54,10 @@ class PinnedStartUp : public PinnedBytesTest,
 TEST_P(PinnedStartUp, AnnouncesWithTheHandleAsTyped) {
   const auto& [typed, bytes] = GetParam();
   program_.Start();
-  toolkit_.Type(FormId::kForm1, "Text1", typed);
+  toolkit_.Type(FormId::kForm1, handle_prompt::kHandle, typed);
   const host::WindowHandle input = ChatInput();
   desktop_.ClearLog();
-  ASSERT_TRUE(Click(FormId::kForm1, "Label2"));
+  ASSERT_TRUE(Click(FormId::kForm1, handle_prompt::kEnter));
   ExpectReceived({Chat(pinned::kAnnouncement), Chat(pinned::LoadedBy(bytes))}, typed);
   ExpectSequence(
       desktop_,
@@ -81,7 +81,7 @@ TEST_F(PinnedAfterStartUp, StartGoesToTheIdleRoomAndSaysStarted) {
   const host::WindowHandle box = host_.keywordBox();
   const host::WindowHandle input = ChatInput();
   desktop_.ClearLog();
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   ExpectReceived({Keyword(pinned::kIdleRoom), Chat(pinned::kStarted)}, "Start");
   ExpectSequence(desktop_,
                  {SentText(box, WM_SETTEXT, pinned::kIdleRoom), SentValue(box, WM_CHAR, 0x20),
@@ -91,7 +91,7 @@ TEST_F(PinnedAfterStartUp, StartGoesToTheIdleRoomAndSaysStarted) {
 }
 
 TEST_F(PinnedAfterStartUp, EachTickSaysTheBannerThenTheCountAndTheReasonAsTyped) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   NewlyReceived();
   struct Tick {
     int minutes;  // how many ticks to let pass before the checked one
@@ -109,7 +109,7 @@ TEST_F(PinnedAfterStartUp, EachTickSaysTheBannerThenTheCountAndTheReasonAsTyped)
   for (const Tick& tick : ticks) {
     Wait(60.0 * tick.minutes);
     NewlyReceived();
-    toolkit_.Type(FormId::kForm2, "text1", tick.reason);
+    toolkit_.Type(FormId::kForm2, main_window::kReason, tick.reason);
     Wait(60);
     ExpectReceived({Chat(pinned::kBanner), Chat(pinned::IdleLine(tick.counter, tick.reasonBytes))},
                    "tick " + tick.counter);
@@ -117,26 +117,26 @@ TEST_F(PinnedAfterStartUp, EachTickSaysTheBannerThenTheCountAndTheReasonAsTyped)
 }
 
 TEST_F(PinnedAfterStartUp, StopSaysStopped) {
-  Click(FormId::kForm2, "Label1");
+  Click(FormId::kForm2, main_window::kStart);
   Wait(61);
   NewlyReceived();
-  Click(FormId::kForm2, "Label2");
+  Click(FormId::kForm2, main_window::kStop);
   ExpectReceived({Chat(pinned::kStopped)}, "Stop");
 }
 
 TEST_F(PinnedAfterStartUp, ImsOffAndOnSendTheirLinksMessagesAndLines) {
-  Click(FormId::kForm2, "Label10");
+  Click(FormId::kForm2, main_window::kImsOff);
   ExpectReceived({Keyword(pinned::kImsOffLink),
                   Im(pinned::kImsOffRecipient, pinned::kImsSwitchMessage), Chat(pinned::kImsOff)},
                  "Im off");
-  Click(FormId::kForm2, "Label11");
+  Click(FormId::kForm2, main_window::kImsOn);
   ExpectReceived({Keyword(pinned::kImsOnLink),
                   Im(pinned::kImsOnRecipient, pinned::kImsSwitchMessage), Chat(pinned::kImsOn)},
                  "im on");
 }
 
 TEST_F(PinnedAfterStartUp, QuitSaysTheBannerAndUnloaded) {
-  Click(FormId::kForm2, "Label7");
+  Click(FormId::kForm2, main_window::kQuit);
   ExpectReceived({Chat(pinned::kBanner), Chat(pinned::kUnloaded)}, "x");
 }
 
@@ -146,8 +146,8 @@ TEST_F(PinnedAfterStartUp, ClosingTheMainWindowSaysTheUnloadLine) {
 }
 
 TEST_F(PinnedAfterStartUp, BoxesAndCaptionsCarryTheirExactTexts) {
-  Click(FormId::kForm2, "Label4");
-  Click(FormId::kForm2, "Label9");
+  Click(FormId::kForm2, main_window::kAbout);
+  Click(FormId::kForm2, main_window::kGreets);
   const auto& boxes = toolkit_.Boxes();
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[0].title, pinned::kApplicationTitle);

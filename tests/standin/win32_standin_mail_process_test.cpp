@@ -10,19 +10,19 @@
 #include <functional>
 #include <memory>
 
+#include "host/host_names.h"
 #include "host/host_text.h"
 #include "host/wait.h"
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/mail/account_windows.h"
 #include "library/mail/filed_mail.h"
 #include "library/mail/mail_errors.h"
 #include "library/mail/mail_windows.h"
 #include "library/mail/mailbox.h"
-#include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"
+#include "library/windows/own_controls.h"
 #include "support/own_controls.h"
 #include "win32_standin_process.h"
 

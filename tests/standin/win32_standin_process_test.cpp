@@ -8,15 +8,15 @@
 
 #include <memory>
 
+#include "host/host_names.h"
 #include "host/wait.h"
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/chat/chat_people.h"
-#include "library/windows/form_control.h"
 #include "library/windows/host_menus.h"
 #include "library/windows/internal/host_lookups.h"
+#include "library/windows/own_controls.h"
 #include "standin/standin_menus.h"
 #include "support/known_difference.h"
 #include "support/own_controls.h"

@@ -8,6 +8,8 @@
 #include <optional>
 #include <sstream>
 
+#include "host/messages.h"
+
 namespace velto::testing {
 namespace {
 
@@ -162,6 +164,10 @@ Expected Posted(host::WindowHandle window, std::uint32_t message, std::uint32_t 
   return Entry(window, Delivery::kPosted, message, wParam, LParamKind::kValue, lParam, {});
 }
 
+Expected SentBuffer(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam) {
+  return Entry(window, Delivery::kSent, message, wParam, LParamKind::kBuffer, 0, {});
+}
+
 Expected Optional(Expected entry) {
   entry.optional = true;
   return entry;
@@ -199,6 +205,30 @@ void ExpectSequence(host::SubstituteDesktop& desktop, const std::vector<Expected
     ADD_FAILURE_AT(where.file, where.line) << report.str();
   }
   desktop.ClearLog();
+}
+
+void ExpectActions(host::SubstituteDesktop& desktop, const std::vector<Expected>& expected,
+                   const std::string& context, Where where) {
+  std::vector<Expected> table = expected;
+  for (std::uint32_t question :
+       {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, WM_GETTEXTLENGTH, WM_GETTEXT})
+    table.push_back(Ignored(question));
+  ExpectSequence(desktop, table, context, {}, where);
+}
+
+std::vector<Expected> Click(host::WindowHandle button) {
+  return {SentZeroReference(button, WM_LBUTTONDOWN), SentZeroReference(button, WM_LBUTTONUP)};
+}
+
+std::vector<Expected> PostedClick(host::WindowHandle button) {
+  return {Posted(button, WM_LBUTTONDOWN), Posted(button, WM_LBUTTONUP)};
+}
+
+std::vector<Expected> Join(std::initializer_list<std::vector<Expected>> parts) {
+  std::vector<Expected> joined;
+  for (const std::vector<Expected>& part : parts)
+    joined.insert(joined.end(), part.begin(), part.end());
+  return joined;
 }
 
 std::string ShowBytes(const std::string& bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ Expected SentZeroReference16(host::WindowHandle window, std::uint32_t message,
                              std::uint32_t wParam);
 Expected Posted(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam = 0,
                 std::uint32_t lParam = 0);
+// SendMessageA with a buffer the window fills (WM_GETTEXT, LB_GETTEXT).
+Expected SentBuffer(host::WindowHandle window, std::uint32_t message, std::uint32_t wParam);
 Expected Optional(Expected entry);
 Expected Rejected(Expected entry);
 Expected Ignored(std::uint32_t message, host::WindowHandle window = host::kNoWindow);
@@ -63,6 +66,19 @@ struct Where {
 void ExpectSequence(host::SubstituteDesktop& desktop, const std::vector<Expected>& expected,
                     const std::string& context, const std::vector<host::WindowHandle>& windows = {},
                     Where where = Where::Caller());
+
+// Compares only the messages that acted on the host with the table: the questions
+// LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, WM_GETTEXTLENGTH and WM_GETTEXT are left out
+// wherever they come. Otherwise as ExpectSequence.
+void ExpectActions(host::SubstituteDesktop& desktop, const std::vector<Expected>& expected,
+                   const std::string& context, Where where = Where::Caller());
+
+// A click as the library sends it: button down, then up, each with the address of a zero.
+std::vector<Expected> Click(host::WindowHandle button);
+// A click as the library posts it: button down, then up, plain zeros.
+std::vector<Expected> PostedClick(host::WindowHandle button);
+// The tables one after the other.
+std::vector<Expected> Join(std::initializer_list<std::vector<Expected>> parts);
 
 // Printable form of host bytes: ASCII as is, everything else as \xNN.
 std::string ShowBytes(const std::string& bytes);

@@ -8,6 +8,7 @@
 #include "host/win32_platform.h"
 #include "idler/commands.h"
 #include "idler/idling.h"
+#include "ui/control_names.h"
 #include "ui/program.h"
 #include "ui/win32/win32_caret_rest.h"
 #include "ui/win32/win32_toolkit.h"
@@ -60,7 +61,7 @@ TEST(Win32IdleMinute, TheLoopWakesOnlyForTheClocksSecondsAndTheIdleMinute) {
   ToolkitMainWindow window(toolkit);
   idler::Idler idler{platform, window};
   Minute minute;
-  toolkit.OnTimer(FormId::kForm2, "Timer2", [&] {
+  toolkit.OnTimer(FormId::kForm2, main_window::kClockTimer, [&] {
     idler::ClockTick(idler);
     ++minute.clockTicks;
     if (minute.clockTicks == kSettlingTicks) {
@@ -78,7 +79,7 @@ TEST(Win32IdleMinute, TheLoopWakesOnlyForTheClocksSecondsAndTheIdleMinute) {
       ::PostQuitMessage(0);
     }
   });
-  toolkit.OnTimer(FormId::kForm2, "Timer1", [&] {
+  toolkit.OnTimer(FormId::kForm2, main_window::kIdleTimer, [&] {
     ++minute.idleTicks;
     idler::IdleTick(idler);
   });
@@ -112,7 +113,7 @@ TEST(Win32IdleMinute, AFocusedTextBoxStopsWakingTheLoopOnceItsCaretRests) {
   host::Win32Platform::WakeCounts afterKey;
   HWND box = nullptr;
   bool boxKeptTheFocus = true;
-  toolkit.OnTimer(FormId::kForm2, "Timer2", [&] {
+  toolkit.OnTimer(FormId::kForm2, main_window::kClockTimer, [&] {
     ++clockTicks;
     boxKeptTheFocus = boxKeptTheFocus && ::GetFocus() == box;
     if (clockTicks == kRestedFromTick)
@@ -127,7 +128,7 @@ TEST(Win32IdleMinute, AFocusedTextBoxStopsWakingTheLoopOnceItsCaretRests) {
     }
   });
   toolkit.Show(FormId::kForm2);
-  box = host::ToHwnd(toolkit.ControlHandle(FormId::kForm2, "text1"));
+  box = host::ToHwnd(toolkit.ControlHandle(FormId::kForm2, main_window::kReason));
   ASSERT_NE(box, nullptr);
   ::SetForegroundWindow(host::ToHwnd(toolkit.Handle(FormId::kForm2)));
   ::SetFocus(box);

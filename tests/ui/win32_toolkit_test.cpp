@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/win32_handles.h"
+#include "ui/control_names.h"
 #include "ui/form_layout.h"
 #include "ui/golden_layout.h"
 #include "ui/win32/win32_toolkit.h"
@@ -226,9 +227,9 @@ TEST_F(Win32ToolkitTest, EveryCaptionFitsInsideItsLabel) {
 // Enter confirms nothing: only a click on "  enter" does.
 TEST_F(Win32ToolkitTest, EnterInTheHandlePromptConfirmsNothing) {
   int confirmed = 0;
-  toolkit_.OnClick(FormId::kForm1, "Label2", [&] { ++confirmed; });
+  toolkit_.OnClick(FormId::kForm1, handle_prompt::kEnter, [&] { ++confirmed; });
   toolkit_.Show(FormId::kForm1);
-  HWND textBox = Control(FormId::kForm1, "Text1");
+  HWND textBox = Control(FormId::kForm1, handle_prompt::kHandle);
   ::SetForegroundWindow(Form(FormId::kForm1));
   ::SetFocus(textBox);
   PumpFor(50);
@@ -266,9 +267,9 @@ TEST_F(Win32ToolkitTest, LaysItselfOutAgainOnAMonitorOfAnotherDpi) {
 TEST_F(Win32ToolkitTest, PaintsLabelsAndTextBoxesRedOnBlackAndLinesInTheirColours) {
   toolkit_.Load(FormId::kForm1);
   toolkit_.Load(FormId::kForm2);
-  Rendering(Control(FormId::kForm2, "Label6")).ExpectRedOnBlack("Form2.Label6");
-  Rendering(Control(FormId::kForm2, "text1")).ExpectRedOnBlack("Form2.text1");
-  Rendering(Control(FormId::kForm1, "Label2")).ExpectRedOnBlack("Form1.Label2");
+  Rendering(Control(FormId::kForm2, main_window::kTitle)).ExpectRedOnBlack("Form2.Label6");
+  Rendering(Control(FormId::kForm2, main_window::kReason)).ExpectRedOnBlack("Form2.text1");
+  Rendering(Control(FormId::kForm1, handle_prompt::kEnter)).ExpectRedOnBlack("Form1.Label2");
 
   // Line1 runs down x = 360 twips; Line12 is a single pixel at (1770, 1815) twips. Lines
   // stay one pixel wide at every dpi.
@@ -289,36 +290,37 @@ TEST_F(Win32ToolkitTest, ShowsTheUpArrowWhereTheLayoutSaysAndTheUsualCursorsElse
   for (const char* label : {"Label1", "Label2", "Label5"}) {
     EXPECT_EQ(CursorOver(Control(FormId::kForm2, label)), upArrow) << label;
   }
-  EXPECT_EQ(CursorOver(Control(FormId::kForm2, "Label7")), arrow);
-  EXPECT_EQ(CursorOver(Control(FormId::kForm2, "text1")), ::LoadCursor(nullptr, IDC_IBEAM));
+  EXPECT_EQ(CursorOver(Control(FormId::kForm2, main_window::kQuit)), arrow);
+  EXPECT_EQ(CursorOver(Control(FormId::kForm2, main_window::kReason)),
+            ::LoadCursor(nullptr, IDC_IBEAM));
   EXPECT_EQ(CursorOver(Form(FormId::kForm3)), arrow);
 }
 
 TEST_F(Win32ToolkitTest, TimersFireOnlyWhileEnabledWithAnInterval) {
   int idleTicks = 0;
   int clockTicks = 0;
-  toolkit_.OnTimer(FormId::kForm2, "Timer1", [&] { ++idleTicks; });
-  toolkit_.OnTimer(FormId::kForm2, "Timer2", [&] { ++clockTicks; });
+  toolkit_.OnTimer(FormId::kForm2, main_window::kIdleTimer, [&] { ++idleTicks; });
+  toolkit_.OnTimer(FormId::kForm2, main_window::kClockTimer, [&] { ++clockTicks; });
   toolkit_.Load(FormId::kForm2);  // hidden: its timers run all the same
 
   PumpFor(250);
   EXPECT_GE(clockTicks, 1) << "the clock timer runs from creation";
   EXPECT_EQ(idleTicks, 0) << "an interval of 0 never fires";
 
-  toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 20);
+  toolkit_.SetTimerInterval(FormId::kForm2, main_window::kIdleTimer, 20);
   PumpFor(150);
   EXPECT_GE(idleTicks, 2);
 
-  toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", false);
+  toolkit_.SetTimerEnabled(FormId::kForm2, main_window::kIdleTimer, false);
   idleTicks = 0;
   PumpFor(100);
   EXPECT_EQ(idleTicks, 0) << "disabled";
 
-  toolkit_.SetTimerEnabled(FormId::kForm2, "Timer1", true);
+  toolkit_.SetTimerEnabled(FormId::kForm2, main_window::kIdleTimer, true);
   PumpFor(100);
   EXPECT_GE(idleTicks, 1) << "enabled again with its interval kept";
 
-  toolkit_.SetTimerInterval(FormId::kForm2, "Timer1", 0);
+  toolkit_.SetTimerInterval(FormId::kForm2, main_window::kIdleTimer, 0);
   idleTicks = 0;
   PumpFor(100);
   EXPECT_EQ(idleTicks, 0) << "interval back to 0";
@@ -329,7 +331,7 @@ TEST_F(Win32ToolkitTest, TimersFireOnlyWhileEnabledWithAnInterval) {
 // real timers); a set time, a changed format or locale and a resume tick it at once.
 TEST_F(Win32ToolkitTest, TheClockTicksOnTheWholeSecondsAndAtOnceAfterATimeFormatOrPowerChange) {
   std::vector<int> pastTheSecond;  // milliseconds, at each tick
-  toolkit_.OnTimer(FormId::kForm2, "Timer2", [&] {
+  toolkit_.OnTimer(FormId::kForm2, main_window::kClockTimer, [&] {
     SYSTEMTIME now;
     ::GetLocalTime(&now);
     pastTheSecond.push_back(now.wMilliseconds);
@@ -373,7 +375,7 @@ TEST_F(Win32ToolkitTest, LoadRunsOnceBeforeTheFirstShowAndShowFocusesTheTextBox)
   EXPECT_EQ(loads, 1);
   EXPECT_FALSE(visibleDuringLoad);
   EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
-  HWND textBox = Control(FormId::kForm1, "Text1");
+  HWND textBox = Control(FormId::kForm1, handle_prompt::kHandle);
   EXPECT_EQ(::GetFocus(), textBox);
 
   ::SetWindowTextA(textBox, "Vrel");
@@ -381,7 +383,7 @@ TEST_F(Win32ToolkitTest, LoadRunsOnceBeforeTheFirstShowAndShowFocusesTheTextBox)
   EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm1));
   toolkit_.Show(FormId::kForm1);
   EXPECT_EQ(loads, 1);
-  EXPECT_EQ(toolkit_.Text(FormId::kForm1, "Text1"), "Vrel");
+  EXPECT_EQ(toolkit_.Text(FormId::kForm1, handle_prompt::kHandle), "Vrel");
   EXPECT_EQ(::GetFocus(), textBox);
 }
 
@@ -405,12 +407,12 @@ TEST_F(Win32ToolkitTest, PressesOnLabelsClickThemAndOnlyPressesOnTheBackgroundRu
   int mouseDowns = 0;
   int clicks = 0;
   toolkit_.OnFormEvent(FormId::kForm3, FormEvent::kMouseDown, [&] { ++mouseDowns; });
-  toolkit_.OnClick(FormId::kForm3, "Label9", [&] { ++clicks; });
+  toolkit_.OnClick(FormId::kForm3, private_rooms_window::kExit, [&] { ++clicks; });
   toolkit_.Show(FormId::kForm3);
   PumpFor(50);
 
   RECT exit;
-  ::GetWindowRect(Control(FormId::kForm3, "Label9"), &exit);
+  ::GetWindowRect(Control(FormId::kForm3, private_rooms_window::kExit), &exit);
   const auto press = [](POINT at, DWORD down, DWORD up) {
     ::SetCursorPos(at.x, at.y);
     INPUT inputs[2] = {};
@@ -437,14 +439,14 @@ TEST_F(Win32ToolkitTest, TextCrossesToAndFromWindowsAsWindows1252) {
   toolkit_.Load(FormId::kForm2);
   EXPECT_EQ(WindowTextBytes(Form(FormId::kForm2)), "Velto Idler by: Vrel");
 
-  toolkit_.SetCaption(FormId::kForm2, "Label8", kMarksUtf8);
-  EXPECT_EQ(WindowTextBytes(Control(FormId::kForm2, "Label8")), kMarksHostBytes);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), kMarksUtf8);
+  toolkit_.SetCaption(FormId::kForm2, main_window::kClock, kMarksUtf8);
+  EXPECT_EQ(WindowTextBytes(Control(FormId::kForm2, main_window::kClock)), kMarksHostBytes);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), kMarksUtf8);
 
   // What the user types arrives as the 8-bit bytes and is read back as UTF-8.
-  ::SetWindowTextA(Control(FormId::kForm2, "text1"), kMarksHostBytes);
-  EXPECT_EQ(toolkit_.Text(FormId::kForm2, "text1"), kMarksUtf8);
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label6"), "    Velto Idle By: Vrel");
+  ::SetWindowTextA(Control(FormId::kForm2, main_window::kReason), kMarksHostBytes);
+  EXPECT_EQ(toolkit_.Text(FormId::kForm2, main_window::kReason), kMarksUtf8);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kTitle), "    Velto Idle By: Vrel");
 
   const std::string time = toolkit_.TimeOfDayText();
   EXPECT_NE(time.find(':'), std::string::npos) << time;
@@ -456,12 +458,12 @@ TEST_F(Win32ToolkitTest, TextCrossesToAndFromWindowsAsWindows1252) {
 TEST_F(Win32ToolkitTest, ANewCaptionIsOnTheScreenAtOnce) {
   toolkit_.Show(FormId::kForm2);
   PumpFor(100);
-  HWND clock = Control(FormId::kForm2, "Label8");
-  toolkit_.SetCaption(FormId::kForm2, "Label8", "");
+  HWND clock = Control(FormId::kForm2, main_window::kClock);
+  toolkit_.SetCaption(FormId::kForm2, main_window::kClock, "");
   EXPECT_EQ(Rendering(clock, Rendering::From::kScreen).RedPixels(), 0);
-  toolkit_.SetCaption(FormId::kForm2, "Label8", "12:34:56");
+  toolkit_.SetCaption(FormId::kForm2, main_window::kClock, "12:34:56");
   Rendering(clock, Rendering::From::kScreen).ExpectRedOnBlack("the clock");
-  toolkit_.SetCaption(FormId::kForm2, "Label8", "");
+  toolkit_.SetCaption(FormId::kForm2, main_window::kClock, "");
   EXPECT_EQ(Rendering(clock, Rendering::From::kScreen).RedPixels(), 0) << "the old one wiped";
 }
 
@@ -496,18 +498,20 @@ TEST_F(Win32ToolkitTest, TheTimeOfDayTextKeepsUpWithTheSystemsClock) {
 // clock's once a second, a counter's, a character Windows-1252 lacks ("?" on the label).
 TEST_F(Win32ToolkitTest, LabelCaptionsReadBackAsTheLabelsShowThem) {
   toolkit_.Load(FormId::kForm2);
-  HWND clock = Control(FormId::kForm2, "Label8");
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), WindowTextBytes(clock));
+  HWND clock = Control(FormId::kForm2, main_window::kClock);
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), WindowTextBytes(clock));
 
   for (const char* caption : {"12:00:01", "12:00:02", "", "   7", "\u2603 snow"}) {
-    toolkit_.SetCaption(FormId::kForm2, "Label8", caption);
-    EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), WindowTextBytes(clock)) << caption;
+    toolkit_.SetCaption(FormId::kForm2, main_window::kClock, caption);
+    EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), WindowTextBytes(clock))
+        << caption;
   }
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "? snow");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), "? snow");
 
-  toolkit_.SetCaption(FormId::kForm2, "Label3", "42");
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label3"), "42");
-  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "Label8"), "? snow") << "each label its own";
+  toolkit_.SetCaption(FormId::kForm2, main_window::kMinutesIdled, "42");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kMinutesIdled), "42");
+  EXPECT_EQ(toolkit_.Caption(FormId::kForm2, main_window::kClock), "? snow")
+      << "each label its own";
   EXPECT_EQ(toolkit_.Caption(FormId::kForm2, "NoSuchLabel"), "");
 }
 

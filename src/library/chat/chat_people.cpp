@@ -1,14 +1,15 @@
 #include <optional>
 
+#include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
 #include "library/chat/chat_people.h"
 #include "library/chat/internal/people_memory.h"
 #include "library/text/internal/ignoring_case.h"
-#include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"
+#include "library/windows/own_controls.h"
+#include "library/windows/yes_and_no.h"
 
 namespace velto::library {
 
@@ -18,7 +19,7 @@ namespace {
 
 constexpr int kPersonWindowIcons = 2;
 
-void AddChatPeople(host::Platform& platform, host::ListControl& list, int includeSelf) {
+void AddChatPeople(host::Platform& platform, library::ListControl& list, int includeSelf) {
   const std::string self = host::GetScreenName(platform);
   ForEachChatPerson(platform, [&](int, const std::string& name) {
     if (name != self || includeSelf != kFalse)
@@ -60,11 +61,11 @@ int CountChatPeople(host::Platform& platform) {
   return count > 0 ? static_cast<int>(count) : 0;
 }
 
-void ListChatPeople(host::Platform& platform, host::ListControl& list, int includeSelf) {
+void ListChatPeople(host::Platform& platform, library::ListControl& list, int includeSelf) {
   AddChatPeople(platform, list, includeSelf);
 }
 
-void ListChatPeopleToCombo(host::Platform& platform, host::ListControl& combo, int includeSelf) {
+void ListChatPeopleToCombo(host::Platform& platform, library::ListControl& combo, int includeSelf) {
   AddChatPeople(platform, combo, includeSelf);
 }
 

@@ -3,8 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/controls.h"
 #include "host/platform.h"
+#include "library/windows/own_controls.h"
+#include "library/windows/yes_and_no.h"
 
 // Entering chat rooms, the people in the chat room, and multi-line chat text. Every wait
 // for a host window gives up after timings::kHostWindowWaitSeconds and ends the routine
@@ -28,8 +29,8 @@ int CountChatPeople(host::Platform& platform);
 // Adds the names of the people in the chat room to a list box (or a combo box's list),
 // in the host's order; the user's own name only when includeSelf is true (not 0). The
 // names are read from the host's memory; one that cannot be read is left out.
-void ListChatPeople(host::Platform& platform, host::ListControl& list, int includeSelf);
-void ListChatPeopleToCombo(host::Platform& platform, host::ListControl& combo, int includeSelf);
+void ListChatPeople(host::Platform& platform, library::ListControl& list, int includeSelf);
+void ListChatPeopleToCombo(host::Platform& platform, library::ListControl& combo, int includeSelf);
 
 // Opens the person window of the person at that index of the people list, ticks its
 // check box (ignoring the person) and closes it. Does nothing for an index past the end.

@@ -1,13 +1,14 @@
 #include "library/chat/instant_messages.h"
 
+#include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/utf8.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
-#include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"
+#include "library/windows/own_controls.h"
 #include "library/windows/primitives.h"
+#include "library/windows/yes_and_no.h"
 
 namespace velto::library {
 

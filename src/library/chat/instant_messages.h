@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/platform.h"
+#include "library/windows/yes_and_no.h"
 
 // Switching instant messages, the conversation window of an instant message, and asking
 // the host whether a member is online. Every wait for a host window gives up after

@@ -22,14 +22,14 @@ std::string ReadItem(SequentialInput& input) {
   return host::FromHostBytes(input.ReadItem());
 }
 
-void SaveItems(FileServices& files, const std::string& path, const host::ListItems& list) {
+void SaveItems(FileServices& files, const std::string& path, const library::ListItems& list) {
   SequentialOutput output;
   for (int i = 0; i < list.Count(); ++i) output.WriteItem(host::ToHostBytes(list.Item(i)));
   files.WriteFileAtomically(path, output.Bytes());
 }
 
 void LoadItems(FileServices& files, host::Platform& platform, const std::string& path,
-               host::ListControl& list) {
+               library::ListControl& list) {
   std::optional<SequentialInput> input = OpenForInput(files, path);
   if (!input)
     return;
@@ -42,39 +42,41 @@ void LoadItems(FileServices& files, host::Platform& platform, const std::string&
 
 }  // namespace
 
-void SaveTextBox(FileServices& files, const host::TextBoxControl& textBox,
+void SaveTextBox(FileServices& files, const library::TextBoxControl& textBox,
                  const std::string& path) {
   SequentialOutput output;
   output.WriteItem(host::ToHostBytes(textBox.Text()));
   files.WriteFileAtomically(path, output.Bytes());
 }
 
-void LoadTextBox(FileServices& files, host::TextBoxControl& textBox, const std::string& path) {
+void LoadTextBox(FileServices& files, library::TextBoxControl& textBox, const std::string& path) {
   std::optional<SequentialInput> input = OpenForInput(files, path);
   if (input)
     textBox.SetText(host::FromHostBytes(input->ReadAll()));
 }
 
-void SaveListBox(FileServices& files, const std::string& path, const host::ListControl& listBox) {
+void SaveListBox(FileServices& files, const std::string& path,
+                 const library::ListControl& listBox) {
   SaveItems(files, path, listBox);
 }
 
-void SaveComboBox(FileServices& files, const std::string& path, const host::ListControl& comboBox) {
+void SaveComboBox(FileServices& files, const std::string& path,
+                  const library::ListControl& comboBox) {
   SaveItems(files, path, comboBox);
 }
 
 void LoadListBox(FileServices& files, host::Platform& platform, const std::string& path,
-                 host::ListControl& listBox) {
+                 library::ListControl& listBox) {
   LoadItems(files, platform, path, listBox);
 }
 
 void LoadComboBox(FileServices& files, host::Platform& platform, const std::string& path,
-                  host::ListControl& comboBox) {
+                  library::ListControl& comboBox) {
   LoadItems(files, platform, path, comboBox);
 }
 
-void SaveListPair(FileServices& files, const std::string& path, const host::ListControl& first,
-                  const host::ListControl& second) {
+void SaveListPair(FileServices& files, const std::string& path, const library::ListControl& first,
+                  const library::ListControl& second) {
   SequentialOutput output;
   for (int i = 0; i < first.Count(); ++i) {
     const std::string right = i < second.Count() ? second.Item(i) : std::string();
@@ -84,7 +86,7 @@ void SaveListPair(FileServices& files, const std::string& path, const host::List
 }
 
 void LoadListPair(FileServices& files, host::Platform& platform, const std::string& path,
-                  host::ListControl& first, host::ListControl& second) {
+                  library::ListControl& first, library::ListControl& second) {
   std::optional<SequentialInput> input = OpenForInput(files, path);
   if (!input)
     return;

@@ -1,4 +1,5 @@
 #include "library/files/files_and_settings.h"
+#include "library/windows/yes_and_no.h"
 
 namespace velto::library {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "host/controls.h"
 #include "host/platform.h"
 #include "library/files/file_services.h"
-#include "library/windows/form_control.h"
+#include "library/windows/own_controls.h"
+#include "library/windows/yes_and_no.h"
 
 // The library's file, settings and sound routines. Texts are UTF-8; paths, profile
 // names and file contents reach Windows in its 8-bit code page. Yes/no results are
@@ -45,23 +45,25 @@ std::string ReadIniValue(FileServices& files, const std::string& section, std::s
 // event pump before adding each item.
 
 // The text becomes the whole file, followed by a line break.
-void SaveTextBox(FileServices& files, const host::TextBoxControl& textBox, const std::string& path);
+void SaveTextBox(FileServices& files, const library::TextBoxControl& textBox,
+                 const std::string& path);
 // The whole file becomes the text.
-void LoadTextBox(FileServices& files, host::TextBoxControl& textBox, const std::string& path);
-void SaveListBox(FileServices& files, const std::string& path, const host::ListControl& listBox);
-void SaveComboBox(FileServices& files, const std::string& path, const host::ListControl& comboBox);
+void LoadTextBox(FileServices& files, library::TextBoxControl& textBox, const std::string& path);
+void SaveListBox(FileServices& files, const std::string& path, const library::ListControl& listBox);
+void SaveComboBox(FileServices& files, const std::string& path,
+                  const library::ListControl& comboBox);
 void LoadListBox(FileServices& files, host::Platform& platform, const std::string& path,
-                 host::ListControl& listBox);
+                 library::ListControl& listBox);
 void LoadComboBox(FileServices& files, host::Platform& platform, const std::string& path,
-                  host::ListControl& comboBox);
+                  library::ListControl& comboBox);
 // One line per item of the first list: the item, "*", and the second list's item at
 // the same index (empty where the second list is shorter).
-void SaveListPair(FileServices& files, const std::string& path, const host::ListControl& first,
-                  const host::ListControl& second);
+void SaveListPair(FileServices& files, const std::string& path, const library::ListControl& first,
+                  const library::ListControl& second);
 // Splits every item at its first "*": the left part goes to the first list, the right
 // part to the second. An item without "*" is skipped: neither list receives anything.
 void LoadListPair(FileServices& files, host::Platform& platform, const std::string& path,
-                  host::ListControl& first, host::ListControl& second);
+                  library::ListControl& first, library::ListControl& second);
 
 // --- sounds and media, when the file is found ---
 

@@ -10,11 +10,12 @@
 #include "host/wait.h"
 #include "host/window_search.h"
 #include "library/mail/internal/marker_walk.h"
-#include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"
 #include "library/windows/internal/toolbar_menu.h"
 #include "library/windows/library_timings.h"
+#include "library/windows/own_controls.h"
 #include "library/windows/primitives.h"
+#include "library/windows/yes_and_no.h"
 
 namespace velto::library {
 namespace {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/platform.h"
+#include "library/windows/yes_and_no.h"
 
 // Routines over the host's account windows: parental controls, member profiles and mail
 // preferences. Waits for a host window, and the re-clicking of a button the host has

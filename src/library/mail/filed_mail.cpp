@@ -41,7 +41,7 @@ void OpenFiledMail(host::Platform& platform, int index) {
   OpenMailEntry(platform, FiledList(platform), index);
 }
 
-void ListFiledMail(host::Platform& platform, host::ListControl& listBox) {
+void ListFiledMail(host::Platform& platform, library::ListControl& listBox) {
   AddThirdFields(platform, FiledList(platform), listBox, true);
 }
 

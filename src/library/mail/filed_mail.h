@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/controls.h"
 #include "host/platform.h"
-#include "library/windows/form_control.h"
+#include "library/windows/own_controls.h"
+#include "library/windows/yes_and_no.h"
 
 // The host's filed-mail window: the host child window captioned "Incoming/Saved Mail".
 // Its list is the first "_AOL_Tree"; its fourth "_AOL_Icon" deletes the selected entry.
@@ -16,7 +16,7 @@ int CountFiledMail(host::Platform& platform);
 // that index.
 void OpenFiledMail(host::Platform& platform, int index);
 // Adds the third field of every entry, NULs removed, to the list box.
-void ListFiledMail(host::Platform& platform, host::ListControl& listBox);
+void ListFiledMail(host::Platform& platform, library::ListControl& listBox);
 std::string FiledMailField2(host::Platform& platform, int index);
 // The third field with the NULs of the read buffer removed.
 std::string FiledMailField3(host::Platform& platform, int index);

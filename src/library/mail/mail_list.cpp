@@ -7,6 +7,7 @@
 #include "library/text/internal/ignoring_case.h"
 #include "library/windows/internal/host_lookups.h"
 #include "library/windows/primitives.h"
+#include "library/windows/yes_and_no.h"
 
 namespace velto::library {
 namespace {
@@ -131,7 +132,7 @@ void OpenMailEntry(host::Platform& platform, WindowHandle list, int index) {
   platform.PostMessageA(list, WM_KEYUP, VK_RETURN, 0);
 }
 
-void AddThirdFields(host::Platform& platform, WindowHandle list, host::ListControl& listBox,
+void AddThirdFields(host::Platform& platform, WindowHandle list, library::ListControl& listBox,
                     bool removeNuls) {
   const int count = CountMailEntries(platform, list);
   for (int i = 0; i < count; ++i) {

@@ -12,10 +12,11 @@
 #include "library/mail/mail_errors.h"
 #include "library/text/internal/ignoring_case.h"
 #include "library/text/text_tools.h"
-#include "library/windows/form_control.h"
 #include "library/windows/internal/host_lookups.h"
 #include "library/windows/library_timings.h"
+#include "library/windows/own_controls.h"
 #include "library/windows/primitives.h"
+#include "library/windows/yes_and_no.h"
 
 namespace velto::library {
 namespace {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/platform.h"
+#include "library/windows/yes_and_no.h"
 
 // The host's windows for writing and reading mail. The compose window is the host child
 // window holding an "_AOL_Static" captioned "Send Now"; the write window is the one

@@ -61,13 +61,13 @@ void OpenMailTab3(host::Platform& platform, int index) {
   OpenMailEntry(platform, TabList(platform, 3), index);
 }
 
-void ListMailTab1(host::Platform& platform, host::ListControl& listBox) {
+void ListMailTab1(host::Platform& platform, library::ListControl& listBox) {
   AddThirdFields(platform, TabList(platform, 1), listBox, false);
 }
-void ListMailTab2(host::Platform& platform, host::ListControl& listBox) {
+void ListMailTab2(host::Platform& platform, library::ListControl& listBox) {
   AddThirdFields(platform, TabList(platform, 2), listBox, false);
 }
-void ListMailTab3(host::Platform& platform, host::ListControl& listBox) {
+void ListMailTab3(host::Platform& platform, library::ListControl& listBox) {
   AddThirdFields(platform, TabList(platform, 3), listBox, false);
 }
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/controls.h"
 #include "host/platform.h"
-#include "library/windows/form_control.h"
+#include "library/windows/own_controls.h"
+#include "library/windows/yes_and_no.h"
 
 // The host's mailbox window: a host child window whose "_AOL_TabControl" holds
 // "_AOL_TabPage" children. Tab N is the N-th tab page; its list is the page's first
@@ -26,9 +26,9 @@ void OpenMailTab2(host::Platform& platform, int index);
 void OpenMailTab3(host::Platform& platform, int index);
 
 // Adds the third field of every entry of the tab, as read, to the list box.
-void ListMailTab1(host::Platform& platform, host::ListControl& listBox);
-void ListMailTab2(host::Platform& platform, host::ListControl& listBox);
-void ListMailTab3(host::Platform& platform, host::ListControl& listBox);
+void ListMailTab1(host::Platform& platform, library::ListControl& listBox);
+void ListMailTab2(host::Platform& platform, library::ListControl& listBox);
+void ListMailTab3(host::Platform& platform, library::ListControl& listBox);
 
 std::string MailTab1Field2(host::Platform& platform, int index);
 // The third field with the NULs of the read buffer removed.

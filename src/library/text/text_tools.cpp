@@ -85,7 +85,7 @@ std::string RemoveSpaces(std::string& text) {
   return ReplaceText(text, " ", "");
 }
 
-std::string ListItemsToText(const host::ListItems& list) {
+std::string ListItemsToText(const library::ListItems& list) {
   if (list.Count() < 1 || list.Item(0).empty())
     return {};
   std::string text;

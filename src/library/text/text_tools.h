@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/list_items.h"
+#include "library/windows/own_controls.h"
 
 // Text tools of the library. Texts are UTF-8, counted and indexed in characters from 1
 // (a byte that is not well-formed UTF-8 reads as U+FFFD). A line break is a carriage
@@ -40,7 +40,7 @@ std::string GetLine(std::string_view text, int n);
 std::string RemoveSpaces(std::string& text);
 
 // "(item), (item), ... (item)"; empty when the first item is empty or there is none.
-std::string ListItemsToText(const host::ListItems& list);
+std::string ListItemsToText(const library::ListItems& list);
 
 // The following treat the text line by line as if a line break were appended to it (so
 // the last line is empty), and join the lines they give by carriage return and line feed.

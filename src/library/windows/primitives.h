@@ -3,7 +3,8 @@
 #include <string>
 
 #include "host/platform.h"
-#include "library/windows/form_control.h"
+#include "library/windows/own_controls.h"
+#include "library/windows/yes_and_no.h"
 
 // The library's window and input primitives.
 namespace velto::library {

@@ -1,4 +1,4 @@
-#include "library/windows/win32_form_control.h"
+#include "library/windows/win32_own_controls.h"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 #include "host/substitute_desktop.h"
 #include "library/files/posix_file_services.h"
 #include "library/files/temp_folder.h"
-#include "ui/headless_list_controls.h"
+#include "support/own_controls.h"
 
 namespace velto::library {
 
@@ -22,17 +22,16 @@ namespace {
 
 using library::RecordedCall;
 using Items = std::vector<std::string>;
-using ui::HeadlessComboBox;
-using ui::HeadlessListBox;
-using ui::HeadlessTextBox;
+using testing::ItemList;
+using testing::TextBox;
 
 class FilesAndSettings : public ::testing::Test {
  protected:
   std::string Path(const std::string& name) const { return folder_.Path(name); }
   Items LoadedList(const std::string& name) {
-    HeadlessListBox list;
+    ItemList list;
     LoadListBox(files_, desktop_, Path(name), list);
-    return list.Items();
+    return list.items;
   }
 
   testing::TempFolder folder_;
@@ -138,17 +137,17 @@ TEST_F(FilesAndSettings, AProfileNamedWithoutAFolderLivesInTheWindowsFolder) {
 // --- a text box ---
 
 TEST_F(FilesAndSettings, TextBoxSavesAsOneLineAndLoadsTheWholeFile) {
-  const HeadlessTextBox saved("Hello, \u2039world\u203A");
+  const TextBox saved("Hello, \u2039world\u203A");
   SaveTextBox(files_, saved, Path("text.txt"));
   EXPECT_EQ(folder_.Read("text.txt"), "Hello, \x8Bworld\x9B\r\n");
 
-  HeadlessTextBox loaded("before");
+  TextBox loaded("before");
   LoadTextBox(files_, loaded, Path("text.txt"));
   EXPECT_EQ(loaded.Text(), "Hello, \u2039world\u203A\r\n");
 }
 
 TEST_F(FilesAndSettings, TextBoxKeepsItsTextWhenTheFileCannotBeOpened) {
-  HeadlessTextBox box("unchanged");
+  TextBox box("unchanged");
   LoadTextBox(files_, box, Path("absent.txt"));
   EXPECT_EQ(box.Text(), "unchanged");
 
@@ -159,7 +158,7 @@ TEST_F(FilesAndSettings, TextBoxKeepsItsTextWhenTheFileCannotBeOpened) {
 // --- list boxes and combo boxes ---
 
 TEST_F(FilesAndSettings, ListBoxRoundTripsItemByItem) {
-  const HeadlessListBox saved(Items{"alpha", "", "\u2022 bullet", "  padded"});
+  const ItemList saved(Items{"alpha", "", "\u2022 bullet", "  padded"});
   SaveListBox(files_, Path("list.txt"), saved);
   EXPECT_EQ(folder_.Read("list.txt"), "alpha\r\n\r\n\x95 bullet\r\n  padded\r\n");
   // Leading blanks are passed over on reading, as the classic input does.
@@ -167,16 +166,16 @@ TEST_F(FilesAndSettings, ListBoxRoundTripsItemByItem) {
 }
 
 TEST_F(FilesAndSettings, ComboBoxRoundTripsLikeAListBox) {
-  const HeadlessComboBox saved(Items{"one", "two"});
+  const ItemList saved(Items{"one", "two"});
   SaveComboBox(files_, Path("combo.txt"), saved);
-  HeadlessComboBox loaded(Items{"already there"});
+  ItemList loaded(Items{"already there"});
   LoadComboBox(files_, desktop_, Path("combo.txt"), loaded);
-  EXPECT_EQ(loaded.Items(), (Items{"already there", "one", "two"}));
+  EXPECT_EQ(loaded.items, (Items{"already there", "one", "two"}));
 }
 
 TEST_F(FilesAndSettings, AnEmptyListBoxLeavesAnEmptyFile) {
   folder_.Write("list.txt", "old\r\n");
-  SaveListBox(files_, Path("list.txt"), HeadlessListBox());
+  SaveListBox(files_, Path("list.txt"), ItemList());
   EXPECT_TRUE(folder_.Exists("list.txt"));
   EXPECT_EQ(folder_.Read("list.txt"), "");
   EXPECT_EQ(LoadedList("list.txt"), Items{});
@@ -188,73 +187,71 @@ TEST_F(FilesAndSettings, LoadingSplitsLinesAtCommasAndStripsQuotes) {
 }
 
 TEST_F(FilesAndSettings, LoadingAMissingFileLeavesTheListAsItWas) {
-  HeadlessListBox list(Items{"kept"});
+  ItemList list(Items{"kept"});
   LoadListBox(files_, desktop_, Path("absent.txt"), list);
-  EXPECT_EQ(list.Items(), Items{"kept"});
+  EXPECT_EQ(list.items, Items{"kept"});
 }
 
 TEST_F(FilesAndSettings, LoadingRunsTheEventPumpBeforeEachAddition) {
   folder_.Write("list.txt", "a\r\nb\r\nc\r\n");
-  HeadlessListBox list;
+  ItemList list;
   // A handler that comes due at once runs in the first pump, before "a" is added.
   desktop_.Schedule(0, [&] { list.AddItem("from a handler"); });
   const std::size_t callsBefore = desktop_.PlatformCalls();
 
   LoadListBox(files_, desktop_, Path("list.txt"), list);
 
-  EXPECT_EQ(list.Items(), (Items{"from a handler", "a", "b", "c"}));
+  EXPECT_EQ(list.items, (Items{"from a handler", "a", "b", "c"}));
   EXPECT_EQ(desktop_.PlatformCalls() - callsBefore, 3u);
 }
 
 TEST_F(FilesAndSettings, AHandlerInsideALoadMayUseTheSameAndOtherFiles) {
   folder_.Write("list.txt", "a\r\nb\r\n");
   folder_.Write("other.txt", "x\r\n");
-  HeadlessListBox list;
-  HeadlessListBox other;
+  ItemList list;
+  ItemList other;
   desktop_.Schedule(0, [&] {
     LoadListBox(files_, desktop_, Path("other.txt"), other);
-    SaveListBox(files_, Path("list.txt"), HeadlessListBox(Items{"rewritten"}));
+    SaveListBox(files_, Path("list.txt"), ItemList(Items{"rewritten"}));
   });
 
   LoadListBox(files_, desktop_, Path("list.txt"), list);
 
-  EXPECT_EQ(list.Items(), (Items{"a", "b"}));
-  EXPECT_EQ(other.Items(), Items{"x"});
+  EXPECT_EQ(list.items, (Items{"a", "b"}));
+  EXPECT_EQ(other.items, Items{"x"});
   EXPECT_EQ(folder_.Read("list.txt"), "rewritten\r\n");
 }
 
 // --- list pairs ---
 
 TEST_F(FilesAndSettings, ListPairRoundTripsIntoEmptyLists) {
-  const HeadlessListBox names(Items{"ann", "bob", ""});
-  const HeadlessListBox rooms(Items{"lobby", "", "attic"});
+  const ItemList names(Items{"ann", "bob", ""});
+  const ItemList rooms(Items{"lobby", "", "attic"});
   SaveListPair(files_, Path("pair.txt"), names, rooms);
   EXPECT_EQ(folder_.Read("pair.txt"), "ann*lobby\r\nbob*\r\n*attic\r\n");
 
-  HeadlessListBox first;
-  HeadlessListBox second;
+  ItemList first;
+  ItemList second;
   LoadListPair(files_, desktop_, Path("pair.txt"), first, second);
-  EXPECT_EQ(first.Items(), names.Items());
-  EXPECT_EQ(second.Items(), rooms.Items());
+  EXPECT_EQ(first.items, names.items);
+  EXPECT_EQ(second.items, rooms.items);
 }
 
 TEST_F(FilesAndSettings, ListPairWritesOneLinePerItemOfTheFirstList) {
-  SaveListPair(files_, Path("pair.txt"), HeadlessListBox(Items{"a", "b"}),
-               HeadlessListBox(Items{"1", "2", "3"}));
+  SaveListPair(files_, Path("pair.txt"), ItemList(Items{"a", "b"}), ItemList(Items{"1", "2", "3"}));
   EXPECT_EQ(folder_.Read("pair.txt"), "a*1\r\nb*2\r\n");
-  SaveListPair(files_, Path("short.txt"), HeadlessListBox(Items{"a", "b"}),
-               HeadlessListBox(Items{"1"}));
+  SaveListPair(files_, Path("short.txt"), ItemList(Items{"a", "b"}), ItemList(Items{"1"}));
   EXPECT_EQ(folder_.Read("short.txt"), "a*1\r\nb*\r\n");
 }
 
 TEST_F(FilesAndSettings, ListPairKeepsLinesWithoutAStarAndSplitsAtTheFirstStar) {
   folder_.Write("pair.txt", "plain\r\nleft*right*more\r\n\r\nx*y\r\n");
-  HeadlessListBox first;
-  HeadlessListBox second;
+  ItemList first;
+  ItemList second;
   const std::size_t callsBefore = desktop_.PlatformCalls();
   LoadListPair(files_, desktop_, Path("pair.txt"), first, second);
-  EXPECT_EQ(first.Items(), (Items{"plain", "left", "", "x"}));
-  EXPECT_EQ(second.Items(), (Items{"", "right*more", "", "y"}));
+  EXPECT_EQ(first.items, (Items{"plain", "left", "", "x"}));
+  EXPECT_EQ(second.items, (Items{"", "right*more", "", "y"}));
   EXPECT_EQ(desktop_.PlatformCalls() - callsBefore, 4u) << "the pump runs for every line";
 }
 
@@ -263,7 +260,7 @@ TEST_F(FilesAndSettings, ListPairKeepsLinesWithoutAStarAndSplitsAtTheFirstStar) 
 TEST_F(FilesAndSettings, ASaveThatRunsOutOfSpaceLeavesTheOldFile) {
   folder_.Write("list.txt", "old\r\n");
   files_.SetFreeSpace(5);
-  SaveListBox(files_, Path("list.txt"), HeadlessListBox(Items{"much longer", "contents"}));
+  SaveListBox(files_, Path("list.txt"), ItemList(Items{"much longer", "contents"}));
   EXPECT_EQ(folder_.Read("list.txt"), "old\r\n");
   EXPECT_FALSE(folder_.Exists(std::string("list.txt") + library::kSavingSuffix));
 }
@@ -271,10 +268,10 @@ TEST_F(FilesAndSettings, ASaveThatRunsOutOfSpaceLeavesTheOldFile) {
 TEST_F(FilesAndSettings, SavesWriteNothingWhereTheFileCannotBeOpened) {
   folder_.Write("locked.txt", "old\r\n");
   MakeFileReadOnly(files_, Path("locked.txt"));
-  const HeadlessListBox list(Items{"new"});
+  const ItemList list(Items{"new"});
   SaveListBox(files_, Path("locked.txt"), list);
   SaveListPair(files_, Path("locked.txt"), list, list);
-  SaveTextBox(files_, HeadlessTextBox("new"), Path("locked.txt"));
+  SaveTextBox(files_, TextBox("new"), Path("locked.txt"));
   EXPECT_EQ(folder_.Read("locked.txt"), "old\r\n");
 }
 

@@ -48,6 +48,8 @@ TEST(ArtStyles, ReplaceTheirStringsInOrder) {
       {"26", ArtStyle26, "¯/\\|_¦", "¨¨.··.:..:"},
       {"27", ArtStyle27, "|/ \\ ; /", "¦,´`,:,´"},
       {"28", ArtStyle28, "   |  / \\   '", ".:;¦:;/;\\.:;'"},
+      {"28", ArtStyle28, "  |   /  \\  '", ":;¦.:;/:;\\:;'"},
+      {"28", ArtStyle28, " | /   \\ '", ";¦;/.:;\\;'"},
   };
   for (const StyleCase& c : cases) {
     std::string art = c.art;
@@ -84,6 +86,7 @@ TEST(FlipArt, PutsLastLineFirstAndExchangesHighAndLow) {
       {"''", ","},   // quotes become commas, and a doubled comma one
       {"`'", ",,"},  // the grave accent only after that
       {"´.‘’¸ˆ\"„", ".´.,ˆ¸„\""},
+      {"\U0001F600/é_", "\U0001F600\\é¯"},  // wide characters of four and two bytes kept whole
   };
   for (const auto& [original, expected] : cases) {
     PumpCountingDesktop desktop;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/own_controls.h"
+
 namespace velto::testing {
 namespace {
 
@@ -109,21 +111,12 @@ TEST(RemoveSpaces, RemovesThemFromTheCallersText) {
   EXPECT_EQ(text, "ab");
 }
 
-class FixedList : public host::ListItems {
- public:
-  explicit FixedList(std::vector<std::string> items) : items_(std::move(items)) {}
-  int Count() const override { return static_cast<int>(items_.size()); }
-  std::string Item(int index) const override { return items_.at(static_cast<std::size_t>(index)); }
-
- private:
-  std::vector<std::string> items_;
-};
-
 TEST(ListItemsToText, ParenthesisesItemsSeparatedByComma) {
-  EXPECT_EQ(ListItemsToText(FixedList({"one", "two"})), "(one), (two)");
-  EXPECT_EQ(ListItemsToText(FixedList({"one", ""})), "(one), ()");
-  EXPECT_EQ(ListItemsToText(FixedList({"", "two"})), "") << "an empty first item means none";
-  EXPECT_EQ(ListItemsToText(FixedList({})), "");
+  EXPECT_EQ(ListItemsToText(testing::ItemList({"one", "two"})), "(one), (two)");
+  EXPECT_EQ(ListItemsToText(testing::ItemList({"one", ""})), "(one), ()");
+  EXPECT_EQ(ListItemsToText(testing::ItemList({"", "two"})), "")
+      << "an empty first item means none";
+  EXPECT_EQ(ListItemsToText(testing::ItemList()), "");
 }
 
 TEST(LineWiseTools, JoinLinesByCarriageReturnAndLineFeed) {

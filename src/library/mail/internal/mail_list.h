@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/controls.h"
 #include "host/platform.h"
-#include "library/windows/form_control.h"
+#include "library/windows/own_controls.h"
+#include "library/windows/yes_and_no.h"
 
 // The mechanics shared by the host's mail lists: the mailbox's tab lists and the
 // filed-mail list. An entry's text has tab-separated fields: the first, the second
@@ -37,8 +37,8 @@ void OpenMailEntry(host::Platform& platform, host::WindowHandle list, int index)
 
 // Adds the third field of every entry to the list box, running the event pump after
 // each; `removeNuls` drops the NULs that the buffer left in the field.
-void AddThirdFields(host::Platform& platform, host::WindowHandle list, host::ListControl& listBox,
-                    bool removeNuls);
+void AddThirdFields(host::Platform& platform, host::WindowHandle list,
+                    library::ListControl& listBox, bool removeNuls);
 
 // Selects the entry and clicks the delete button; nothing when the index names no entry.
 void DeleteMailEntry(host::Platform& platform, const MailList& mail, int index);

@@ -9,12 +9,16 @@
 #include "idler/pinned_lines.h"
 #include "standin/standin_host.h"
 #include "standin/substitute/substitute_host_windows.h"
+#include "ui/control_names.h"
 #include "ui/headless_toolkit.h"
 #include "ui/program.h"
 
 namespace velto::testing {
 
 using ui::FormId;
+namespace main_window = ui::main_window;
+namespace handle_prompt = ui::handle_prompt;
+namespace private_rooms_window = ui::private_rooms_window;
 
 // The whole program on the substitute desktop, beside the stand-in host, on the
 // virtual clock: a test plays the user.
@@ -26,8 +30,8 @@ class ProgramTest : public ::testing::Test {
   // Start-up up to the main window, with the given handle.
   void StartWithHandle(const std::string& handle) {
     program_.Start();
-    toolkit_.Type(FormId::kForm1, "Text1", handle);
-    ASSERT_TRUE(toolkit_.Click(FormId::kForm1, "Label2"));
+    toolkit_.Type(FormId::kForm1, handle_prompt::kHandle, handle);
+    ASSERT_TRUE(toolkit_.Click(FormId::kForm1, handle_prompt::kEnter));
   }
   // Past start-up, with nothing received yet.
   void StartAndForgetAnnouncements() {
@@ -38,7 +42,7 @@ class ProgramTest : public ::testing::Test {
 
   // The chat room's input: its second "RICHCNTL" child.
   host::WindowHandle ChatInput() const { return desktop_.ChildrenOf(host_.chatRoom()).at(1); }
-  bool Click(FormId form, const char* label) { return toolkit_.Click(form, label); }
+  bool Click(FormId form, std::string_view label) { return toolkit_.Click(form, label); }
   void Wait(double seconds) { desktop_.RunFor(seconds); }
 
   // What the host received since the last call, as the host's bytes.

@@ -1,4 +1,4 @@
-#include "idler/program_fixture.h"
+#include "ui/program_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -17,7 +17,7 @@ TEST_F(StartupTest, EmptyBoxThenHandlePromptWhileTheMainWindowStaysHidden) {
   EXPECT_FALSE(promptVisibleDuringBox);
   EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm1));
   EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm2));
-  EXPECT_EQ(toolkit_.Text(FormId::kForm1, "Text1"), "");
+  EXPECT_EQ(toolkit_.Text(FormId::kForm1, handle_prompt::kHandle), "");
   EXPECT_TRUE(host_.received().empty());
 }
 
@@ -43,8 +43,8 @@ TEST_F(StartupTest, AnOddHandleIsSentUnchanged) {
 
 TEST_F(StartupTest, AClickOnTheMainWindowDuringThePauseSaysItsLineBetweenTheAnnouncements) {
   program_.Start();
-  desktop_.Schedule(0.25, [&] { Click(FormId::kForm2, "Label2"); });  // Stop
-  ASSERT_TRUE(Click(FormId::kForm1, "Label2"));
+  desktop_.Schedule(0.25, [&] { Click(FormId::kForm2, main_window::kStop); });  // Stop
+  ASSERT_TRUE(Click(FormId::kForm1, handle_prompt::kEnter));
   const auto lines = NewChatLines();
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1], pinned::kStopped);

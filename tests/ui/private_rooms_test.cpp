@@ -1,4 +1,4 @@
-#include "idler/program_fixture.h"
+#include "ui/program_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -7,7 +7,7 @@ class PrivateRoomsTest : public ProgramTest {
  protected:
   void SetUp() override {
     StartAndForgetAnnouncements();
-    Click(FormId::kForm2, "Label12");
+    Click(FormId::kForm2, main_window::kPrivateRooms);
   }
 };
 
@@ -30,14 +30,14 @@ TEST_F(PrivateRoomsTest, EachRoomSendsItsKeywordInClickOrderAndTheWindowStays) {
 
 TEST_F(PrivateRoomsTest, ExitBringsBackTheMainWindowWithItsValuesAndReopensTheSameWindow) {
   const host::WindowHandle rooms = toolkit_.Handle(FormId::kForm3);
-  Click(FormId::kForm3, "Label9");
+  Click(FormId::kForm3, private_rooms_window::kExit);
   EXPECT_TRUE(toolkit_.IsVisible(FormId::kForm2));
   EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm3));
-  toolkit_.Type(FormId::kForm2, "text1", "away");
-  Click(FormId::kForm2, "Label12");
+  toolkit_.Type(FormId::kForm2, main_window::kReason, "away");
+  Click(FormId::kForm2, main_window::kPrivateRooms);
   EXPECT_EQ(toolkit_.Handle(FormId::kForm3), rooms);
-  Click(FormId::kForm3, "Label9");
-  EXPECT_EQ(toolkit_.Text(FormId::kForm2, "text1"), "away");
+  Click(FormId::kForm3, private_rooms_window::kExit);
+  EXPECT_EQ(toolkit_.Text(FormId::kForm2, main_window::kReason), "away");
   EXPECT_TRUE(NewlyReceived().empty());
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "library/library_host_fixture.h"
 #include "library/windows/internal/host_lookups.h"
 #include "library/windows/primitives.h"
-#include "library_host_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -37,7 +37,7 @@ TEST_F(PrimitivesTest, GetControlTextOfAnEmptyWindowOrOfNoWindowIsEmpty) {
 }
 
 TEST_F(PrimitivesTest, NothingIsSentToWindowZero) {
-  FakeForm noForm(kNoWindow, 0, 0, 100, 100);
+  PlacedForm noForm(kNoWindow, 0, 0, 100, 100);
   HideWindow(desktop_, kNoWindow);
   UnhideWindow(desktop_, kNoWindow);
   CloseHostWindow(desktop_, kNoWindow);
@@ -101,7 +101,7 @@ TEST_F(PrimitivesTest, GetListTextReadsTheFirstItemAndIsEmptyForAnEmptyList) {
 
 TEST_F(PrimitivesTest, HideUnhideAndTopmostChangeTheWindowsState) {
   const WindowHandle window = desktop_.AddWindow(kNoWindow, "ThunderRT6Form", "Form2");
-  FakeForm form(window, 0, 0, 100, 100);
+  PlacedForm form(window, 0, 0, 100, 100);
   HideWindow(desktop_, window);
   EXPECT_FALSE(desktop_.IsWindowVisible(window));
   UnhideWindow(desktop_, window);
@@ -137,7 +137,7 @@ TEST_F(PrimitivesTest, EachSlideMovesBy300UntilItsStopTestHolds) {
       {"right, through exactly the screen's width", SlideFormRight, true, 11100, 12300},
   };
   for (const SlideCase& c : cases) {
-    FakeForm form(kNoWindow, c.horizontal ? c.start : 0, c.horizontal ? 0 : c.start, 3000, 2000);
+    PlacedForm form(kNoWindow, c.horizontal ? c.start : 0, c.horizontal ? 0 : c.start, 3000, 2000);
     c.slide(desktop_, form);
     const std::vector<int>& moves = c.horizontal ? form.lefts : form.tops;
     ASSERT_FALSE(moves.empty()) << c.name;
@@ -149,7 +149,7 @@ TEST_F(PrimitivesTest, EachSlideMovesBy300UntilItsStopTestHolds) {
 }
 
 TEST_F(PrimitivesTest, SlidesRunThePumpBeforeMoving) {
-  FakeForm form(kNoWindow, 0, 6000, 3000, 2000);
+  PlacedForm form(kNoWindow, 0, 6000, 3000, 2000);
   int topSeenByHandler = 0;
   desktop_.Schedule(0, [&] { topSeenByHandler = form.Top(); });
   SlideFormDown(desktop_, form);
@@ -158,9 +158,9 @@ TEST_F(PrimitivesTest, SlidesRunThePumpBeforeMoving) {
 }
 
 TEST_F(PrimitivesTest, AFormThatCannotMoveEndsTheSlide) {
-  class StuckForm : public FakeForm {
+  class StuckForm : public PlacedForm {
    public:
-    using FakeForm::FakeForm;
+    using PlacedForm::PlacedForm;
     void SetLeft(int) override { ++tries; }
     int tries = 0;
   } form(kNoWindow, 0, 0, 3000, 2000);

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "library/chat/chat_people.h"
+#include "library/library_host_fixture.h"
 #include "library/windows/library_timings.h"
-#include "library_host_fixture.h"
 #include "standin/substitute/substitute_host_windows.h"
 
 namespace velto::testing {
@@ -96,7 +96,7 @@ TEST_F(IgnoreChatPersonTest, OpensThePersonWindowTicksTheBoxAndClosesTheWindow) 
   WindowHandle person, box;
   desktop_.Schedule(standin::StandinPeople::kPersonWindowOpenSeconds + 0.001, [&] {
     person = PersonWindow("Bob");
-    box = NthChild(person, "_AOL_Checkbox");
+    box = Child(person, "_AOL_Checkbox");
   });
   IgnoreChatPerson(desktop_, 2);
   ExpectSequence(

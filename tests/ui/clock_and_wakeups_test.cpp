@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "idler/program_fixture.h"
+#include "ui/program_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -19,9 +19,9 @@ constexpr double kCheckAfterTheSecond = 0.049;
 
 class ClockAndWakeUpsTest : public ProgramTest {
  protected:
-  std::string Clock() { return toolkit_.Caption(FormId::kForm2, "Label8"); }
-  int ClockTicks() { return toolkit_.TimerTicks(FormId::kForm2, "Timer2"); }
-  int IdleTicks() { return toolkit_.TimerTicks(FormId::kForm2, "Timer1"); }
+  std::string Clock() { return toolkit_.Caption(FormId::kForm2, main_window::kClock); }
+  int ClockTicks() { return toolkit_.TimerTicks(FormId::kForm2, main_window::kClockTimer); }
+  int IdleTicks() { return toolkit_.TimerTicks(FormId::kForm2, main_window::kIdleTimer); }
 
   // Lets `seconds` whole seconds of the time of day pass, looking at the label just
   // inside the bound after each has turned; returns the times it lagged behind.
@@ -42,7 +42,7 @@ class ClockAndWakeUpsTest : public ProgramTest {
 // nothing else.
 TEST_F(ClockAndWakeUpsTest, AnIdleHourWakesOnlyForTheClocksSecondsAndTheIdleMinutes) {
   StartAndForgetAnnouncements();
-  ASSERT_TRUE(Click(FormId::kForm2, "Label1"));
+  ASSERT_TRUE(Click(FormId::kForm2, main_window::kStart));
   Wait(1);
   NewlyReceived();
   const std::size_t wakesBefore = desktop_.Wakes();
@@ -66,9 +66,9 @@ TEST_F(ClockAndWakeUpsTest, TheLabelNeverLagsAWholeSecondOfADayByMoreThanTheBoun
   program_.Start();
   ASSERT_FALSE(toolkit_.IsVisible(FormId::kForm2));
   EXPECT_EQ(StaleAtEachSecond(10), std::vector<std::string>{}) << "hidden";
-  toolkit_.Type(FormId::kForm1, "Text1", "me");
-  ASSERT_TRUE(Click(FormId::kForm1, "Label2"));
-  ASSERT_TRUE(Click(FormId::kForm2, "Label1"));
+  toolkit_.Type(FormId::kForm1, handle_prompt::kHandle, "me");
+  ASSERT_TRUE(Click(FormId::kForm1, handle_prompt::kEnter));
+  ASSERT_TRUE(Click(FormId::kForm2, main_window::kStart));
   const std::vector<std::string> stale = StaleAtEachSecond(static_cast<int>(kDay));
   EXPECT_TRUE(stale.empty()) << stale.size() << " times, first " << stale.front();
   EXPECT_EQ(std::floor(desktop_.TimeOfDay()), 13 * kHour + 10) << "a day and ten seconds on";

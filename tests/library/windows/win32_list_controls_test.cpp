@@ -10,9 +10,9 @@
 #include "library/files/files_and_settings.h"
 #include "library/files/temp_folder.h"
 #include "library/files/win32_file_services.h"
-#include "ui/win32/win32_list_controls.h"
+#include "library/windows/win32_own_controls.h"
 
-namespace velto::ui {
+namespace velto::library {
 namespace {
 
 class Win32ListControls : public ::testing::Test {
@@ -29,7 +29,7 @@ class Win32ListControls : public ::testing::Test {
   HWND parent_ = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr,
                                    ::GetModuleHandleA(nullptr), nullptr);
   testing::TempFolder folder_;
-  library::Win32FileServices files_;
+  Win32FileServices files_;
   host::Win32Platform platform_;
 };
 
@@ -37,11 +37,11 @@ TEST_F(Win32ListControls, ListBoxSavesAndAComboBoxLoadsTheItems) {
   Win32ListBox listBox(Create("LISTBOX", 0));
   listBox.AddItem("one");
   listBox.AddItem("\u2022 two");
-  library::SaveListBox(files_, Path("list.txt"), listBox);
+  SaveListBox(files_, Path("list.txt"), listBox);
   EXPECT_EQ(folder_.Read("list.txt"), "one\r\n\x95 two\r\n");
 
   Win32ComboBox comboBox(Create("COMBOBOX", CBS_DROPDOWNLIST));
-  library::LoadComboBox(files_, platform_, Path("list.txt"), comboBox);
+  LoadComboBox(files_, platform_, Path("list.txt"), comboBox);
   ASSERT_EQ(comboBox.Count(), 2);
   EXPECT_EQ(comboBox.Item(0), "one");
   EXPECT_EQ(comboBox.Item(1), "\u2022 two");
@@ -52,7 +52,7 @@ TEST_F(Win32ListControls, ListPairLoadsIntoTwoListBoxes) {
   folder_.Write("pair.txt", "ann*lobby\r\nno star\r\nbob*attic\r\n");
   Win32ListBox first(Create("LISTBOX", 0));
   Win32ListBox second(Create("LISTBOX", 0));
-  library::LoadListPair(files_, platform_, Path("pair.txt"), first, second);
+  LoadListPair(files_, platform_, Path("pair.txt"), first, second);
   ASSERT_EQ(first.Count(), 3);
   ASSERT_EQ(second.Count(), 3);
   EXPECT_EQ(first.Item(1), "no star");  // a line without a star keeps its text
@@ -64,12 +64,12 @@ TEST_F(Win32ListControls, ListPairLoadsIntoTwoListBoxes) {
 TEST_F(Win32ListControls, TextBoxRoundTripsThroughAFile) {
   Win32TextBox saved(Create("EDIT", ES_MULTILINE));
   saved.SetText("first line\r\n\u2039second\u203A");
-  library::SaveTextBox(files_, saved, Path("text.txt"));
+  SaveTextBox(files_, saved, Path("text.txt"));
 
   Win32TextBox loaded(Create("EDIT", ES_MULTILINE));
-  library::LoadTextBox(files_, loaded, Path("text.txt"));
+  LoadTextBox(files_, loaded, Path("text.txt"));
   EXPECT_EQ(loaded.Text(), "first line\r\n\u2039second\u203A\r\n");
 }
 
 }  // namespace
-}  // namespace velto::ui
+}  // namespace velto::library

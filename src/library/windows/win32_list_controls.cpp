@@ -1,4 +1,4 @@
-#include "ui/win32/win32_list_controls.h"
+#include "library/windows/win32_own_controls.h"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 #include "host/host_text.h"
 #include "host/win32_handles.h"
 
-namespace velto::ui {
+namespace velto::library {
 
 using host::ToHwnd;
 namespace {
@@ -64,4 +64,4 @@ Win32ListBox::Win32ListBox(host::WindowHandle listBox)
 Win32ComboBox::Win32ComboBox(host::WindowHandle comboBox)
     : Win32ListControl(comboBox, kComboBoxMessages) {}
 
-}  // namespace velto::ui
+}  // namespace velto::library

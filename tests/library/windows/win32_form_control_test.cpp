@@ -8,7 +8,7 @@
 #include "host/win32_handles.h"
 #include "host/win32_platform.h"
 #include "library/windows/primitives.h"
-#include "library/windows/win32_form_control.h"
+#include "library/windows/win32_own_controls.h"
 
 namespace velto::testing {
 namespace {

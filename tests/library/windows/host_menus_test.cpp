@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "library/library_host_fixture.h"
 #include "library/windows/host_menus.h"
 #include "library/windows/library_timings.h"
-#include "library_host_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -81,7 +81,7 @@ TEST_F(HostMenusTest, RunHostMenuTextIgnoresTheCaseOfWindows1252Letters) {
 
 class ToolbarMenuTest : public HostMenusTest {
  protected:
-  WindowHandle Icon() const { return NthChild(InnerToolbar(), "_AOL_Icon", 3); }
+  WindowHandle Icon() const { return Child(InnerToolbar(), "_AOL_Icon", 3); }
   WindowHandle PopupMenu() { return desktop_.FindWindowA("#32768", host::kAnyCaption); }
 };
 

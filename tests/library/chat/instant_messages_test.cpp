@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "library/chat/instant_messages.h"
+#include "library/library_host_fixture.h"
 #include "library/windows/library_timings.h"
-#include "library_host_fixture.h"
 
 namespace velto::testing {
 namespace {
@@ -107,8 +107,8 @@ TEST_F(InstantMessagesTest, ConversationSenderWithoutColonOrName) {
 
 TEST_F(InstantMessagesTest, ReplyToConversationFillsTheReplyBoxAndClicksSend) {
   const WindowHandle window = standin_.ReceiveInstantMessage("Ann", "hi");
-  const WindowHandle reply = NthChild(window, "RICHCNTL", 2);
-  const WindowHandle send = NthChild(window, "_AOL_Icon", 9);
+  const WindowHandle reply = Child(window, "RICHCNTL", 2);
+  const WindowHandle send = Child(window, "_AOL_Icon", 9);
   desktop_.ClearLog();
   ReplyToConversation(desktop_, "hi back \u00e9");
   ExpectSequence(desktop_,
@@ -138,8 +138,8 @@ class IsMemberOnlineTest : public InstantMessagesTest {
       for (WindowHandle top : desktop_.ChildrenOf(kNoWindow)) {
         if (desktop_.ClassOf(top) == "#32770" && !box_) {
           box_ = top;
-          ok_ = NthChild(box_, "Button");
-          answer_ = NthChild(box_, "Static", 2);
+          ok_ = Child(box_, "Button");
+          answer_ = Child(box_, "Static", 2);
         }
       }
     };
@@ -152,7 +152,7 @@ class IsMemberOnlineTest : public InstantMessagesTest {
 TEST_F(IsMemberOnlineTest, AsksWithTheTenthIconReadsTheAnswerAndClosesBoth) {
   EXPECT_EQ(IsMemberOnline(desktop_, "ann lee"), kTrue);
   const WindowHandle keyword = standin_.keywordBox();
-  const WindowHandle tenth = NthChild(im_, "_AOL_Icon", 10);
+  const WindowHandle tenth = Child(im_, "_AOL_Icon", 10);
   const WindowHandle ok = ok_;
   const WindowHandle answer = answer_;
   const std::string text = "ann lee is online and able to receive Instant Messages.";
@@ -191,7 +191,7 @@ TEST_F(IsMemberOnlineTest, GivesUpAfterItsBoundWhenTheWindowNeverOpens) {
 
 TEST_F(IsMemberOnlineTest, GivesUpWhenTheHostNeverAnswersTheClick) {
   desktop_.beforeFindWindowEx = [this](WindowHandle, WindowHandle) {
-    const WindowHandle tenth = NthChild(HostChild("Send Instant Message"), "_AOL_Icon", 10);
+    const WindowHandle tenth = Child(HostChild("Send Instant Message"), "_AOL_Icon", 10);
     if (tenth)
       desktop_.SetHandler(tenth, {});  // the host never answers the click
   };

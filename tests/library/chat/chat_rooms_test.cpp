@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "library/chat/chat_people.h"
+#include "library/library_host_fixture.h"
 #include "library/windows/library_timings.h"
-#include "library_host_fixture.h"
 
 namespace velto::testing {
 namespace {
