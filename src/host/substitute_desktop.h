@@ -172,6 +172,8 @@ class SubstituteDesktop : public Platform {
   void Sleep(double seconds) override;
 
  private:
+  // The window tree (substitute_desktop_windows.cpp). A window also carries what delivery
+  // (its handler, whether it is hung), menus and processes keep about it.
   struct Window {
     WindowHandle parent;
     std::string className;
@@ -185,27 +187,14 @@ class SubstituteDesktop : public Platform {
     MenuHandle menu;
     std::uint32_t processId = 0;
   };
-  struct MenuItem {
-    std::string textBytes;
-    std::uint32_t id = 0;
-    MenuHandle submenu;
-  };
-  struct MemoryRegion {
-    std::uint32_t address;
-    std::string bytes;
-  };
-  struct Event {
-    double due;
-    std::uint64_t sequence;  // keeps events of the same moment in the order they came
-    std::function<void()> action;
-    bool operator>(const Event& other) const {
-      return due != other.due ? due > other.due : sequence > other.sequence;
-    }
-  };
-
   const Window* Find(WindowHandle window) const;
-  const MenuItem* FindMenuCommand(MenuHandle menu, std::uint32_t command) const;
   std::vector<WindowHandle>& SiblingsOf(WindowHandle parent);
+  std::map<std::uint32_t, Window> windows_;
+  std::vector<WindowHandle> topLevel_;
+  std::uint32_t nextHandle_ = 0x10010;
+
+  // Message delivery: hangs, answer delays and the send bound
+  // (substitute_desktop_delivery.cpp).
   struct ProcessState {
     double hungSince = 0;
     double hungUntil = 0;
@@ -218,32 +207,55 @@ class SubstituteDesktop : public Platform {
   double AnswersAgainAt(const Window& target) const;
   double HungFor(const Window& target) const;
   void RunPosted(WindowHandle window, const Message& posted);
-  bool HasDueEvent() const;
-
-  std::map<std::uint32_t, Window> windows_;
-  std::vector<WindowHandle> topLevel_;
-  std::uint32_t nextHandle_ = 0x10010;
   std::vector<LoggedMessage> log_;
+  bool lastSendAnswered_ = false;
+  double sendBound_;
+  std::map<std::uint32_t, ProcessState> processStates_;
+  bool quitRequested_ = false;
+  int exitCode_ = 0;
+
+  // The virtual clock and the scheduled events (substitute_desktop_clock.cpp).
+  struct Event {
+    double due;
+    std::uint64_t sequence;  // keeps events of the same moment in the order they came
+    std::function<void()> action;
+    bool operator>(const Event& other) const {
+      return due != other.due ? due > other.due : sequence > other.sequence;
+    }
+  };
+  bool HasDueEvent() const;
   std::priority_queue<Event, std::vector<Event>, std::greater<>> events_;
   std::uint64_t nextSequence_ = 0;
   double now_ = 0;
   std::size_t wakes_ = 0;
   double timeOfDayAtStart_ = 12 * 3600;  // noon, far from midnight unless a test asks
-  std::size_t platformCalls_ = 0;
-  bool lastSendAnswered_ = false;
-  double sendBound_;
-  bool quitRequested_ = false;
-  int exitCode_ = 0;
-  std::map<std::uint32_t, ProcessState> processStates_;
-  std::size_t captureReleases_ = 0;
+
+  // Menus (substitute_desktop_menus.cpp).
+  struct MenuItem {
+    std::string textBytes;
+    std::uint32_t id = 0;
+    MenuHandle submenu;
+  };
+  const MenuItem* FindMenuCommand(MenuHandle menu, std::uint32_t command) const;
   std::map<std::uint32_t, std::vector<MenuItem>> menus_;
   std::uint32_t nextMenu_ = 0x20010;
-  Point cursor_;
-  int screenWidth_ = 1280;
-  int screenHeight_ = 1024;
+
+  // Other processes' memory (substitute_desktop_memory.cpp).
+  struct MemoryRegion {
+    std::uint32_t address;
+    std::string bytes;
+  };
   std::map<std::uint32_t, std::vector<MemoryRegion>> processes_;
   std::map<std::uintptr_t, std::uint32_t> openProcesses_;  // handle -> process id
   std::uintptr_t nextProcessHandle_ = 0x100;
+
+  // The desktop as a whole: the pointer, the screen, and the counts a test reads
+  // (substitute_desktop.cpp).
+  std::size_t platformCalls_ = 0;
+  std::size_t captureReleases_ = 0;
+  Point cursor_;
+  int screenWidth_ = 1280;
+  int screenHeight_ = 1024;
 };
 
 }  // namespace velto::host
