@@ -74,6 +74,24 @@ TEST_P(PlatformContract, GoneAfterWindowEndsTheEnumeration) {
   EXPECT_EQ(platform().FindWindowExA(top, first, "AOL Child", kAnyCaption), kNoWindow);
 }
 
+TEST_P(PlatformContract, DestroyingAWindowTakesItsChildrenAndLeavesItsSiblingsInOrder) {
+  const WindowHandle top = Create(kNoWindow, "VeltoContractDestroy");
+  const WindowHandle first = Create(top, "AOL Child", "one");
+  const WindowHandle middle = Create(top, "AOL Child", "two");
+  const WindowHandle inner = Create(middle, "AOL Child", "inner");
+  const WindowHandle last = Create(top, "AOL Child", "three");
+  desktop_->Destroy(middle);
+  EXPECT_EQ(platform().FindWindowExA(top, first, "AOL Child", kAnyCaption), last);
+  EXPECT_EQ(platform().FindWindowExA(top, kNoWindow, "AOL Child", "two"), kNoWindow);
+  EXPECT_EQ(platform().FindWindowExA(middle, kNoWindow, "AOL Child", kAnyCaption), kNoWindow)
+      << "a gone window has no children to search";
+  EXPECT_EQ(platform().GetWindowTextLengthA(inner), 0) << "the child went with its parent";
+  EXPECT_EQ(platform().GetWindowTextA(inner, 10), "");
+  EXPECT_FALSE(platform().IsWindowVisible(inner));
+  platform().SendMessageA(inner, 0x000C /* WM_SETTEXT */, 0, std::string("late"));
+  EXPECT_FALSE(platform().LastSendAnswered());
+}
+
 TEST_P(PlatformContract, CaptionTextTravelsAsWindows1252Bytes) {
   const WindowHandle top =
       Create(kNoWindow, "VeltoContractText", "Welcome, \u2039\u00AC\u00B7\u203A\u2022!");
