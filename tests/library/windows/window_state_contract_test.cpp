@@ -86,6 +86,25 @@ TEST_P(WindowStateContract, MenuTextByCommandOrByPosition) {
   EXPECT_EQ(platform().GetMenuStringA(bar_, 203, 100, MF_BYCOMMAND), "&Copy");
 }
 
+TEST_P(WindowStateContract, LookupsOutsideAMenuOrWithNoRoomFindNothing) {
+  MakeFrameWithMenu();
+  EXPECT_EQ(platform().GetMenuItemID(file_, 4), kNoCommand) << "one past the last entry";
+  EXPECT_EQ(platform().GetMenuItemID(file_, -1), kNoCommand);
+  EXPECT_EQ(platform().GetSubMenu(bar_, -1), MenuHandle{});
+  EXPECT_EQ(platform().GetMenuStringA(file_, 3, 100, kByPosition), "More") << "the last entry";
+  EXPECT_EQ(platform().GetMenuStringA(file_, 4, 100, kByPosition), "");
+  EXPECT_EQ(platform().GetMenuStringA(file_, 105, 0, MF_BYCOMMAND), "");
+}
+
+TEST_P(WindowStateContract, ByCommandTheMenuAnEntryOpensIsSearchedBeforeTheEntriesAfterIt) {
+  const MenuHandle menu = desktop_->CreateMenu();
+  const MenuHandle opened = desktop_->CreateMenu();
+  desktop_->AppendItem(opened, "Inner", 7);
+  desktop_->AppendSubmenu(menu, "Opens", opened);
+  desktop_->AppendItem(menu, "Outer", 7);
+  EXPECT_EQ(platform().GetMenuStringA(menu, 7, 100, MF_BYCOMMAND), "Inner");
+}
+
 TEST_P(WindowStateContract, AWindowIsVisibleOnlyWhileItAndItsAncestorsAreShown) {
   const WindowHandle top = TopLevel("Velto state");
   const WindowHandle child = Child(top, "inner");
