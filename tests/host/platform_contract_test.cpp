@@ -103,7 +103,11 @@ TEST_P(PlatformContract, CaptionTextTravelsAsWindows1252Bytes) {
 
 TEST_P(PlatformContract, SetTextReplacesTheCaption) {
   const WindowHandle top = Create(kNoWindow, "VeltoContractSetText", "old");
-  platform().SendMessageA(top, 0x000C /* WM_SETTEXT */, 0, std::string("new \u2022 text"));
+  EXPECT_EQ(
+      platform().SendMessageA(top, 0x000C /* WM_SETTEXT */, 0, std::string("new \u2022 text")), 1);
+  EXPECT_EQ(platform().GetWindowTextA(top, 100), "new \u2022 text");
+  EXPECT_EQ(platform().SendMessageA(top, 0x0102 /* WM_CHAR */, 'x', 0u), 0)
+      << "a message the window leaves alone answers 0 and changes nothing";
   EXPECT_EQ(platform().GetWindowTextA(top, 100), "new \u2022 text");
 }
 
