@@ -8,21 +8,15 @@ namespace dll = velto::dll;
 namespace library = velto::library;
 
 int VELTO_CALL velto_EnterPrivateRoom(const VELTO_CHAR* room) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::EnterPrivateRoom(session.platform, dll::Text(room));
-  });
+  return dll::RunOnHost(library::EnterPrivateRoom, room);
 }
 
 int VELTO_CALL velto_EnterRoomLink61(const VELTO_CHAR* room) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::EnterRoomLink61(session.platform, dll::Text(room));
-  });
+  return dll::RunOnHost(library::EnterRoomLink61, room);
 }
 
 int VELTO_CALL velto_EnterRoomLink21(const VELTO_CHAR* room) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::EnterRoomLink21(session.platform, dll::Text(room));
-  });
+  return dll::RunOnHost(library::EnterRoomLink21, room);
 }
 
 int VELTO_CALL velto_WaitForRoomEntry(VELTO_CHAR* room, int roomSize) {
@@ -34,8 +28,7 @@ int VELTO_CALL velto_WaitForRoomEntry(VELTO_CHAR* room, int roomSize) {
 }
 
 int VELTO_CALL velto_CountChatPeople(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CountChatPeople(session.platform); });
+  return dll::RunOnHost(library::CountChatPeople);
 }
 
 int VELTO_CALL velto_ListChatPeople(VELTO_WINDOW list, int includeSelf) {
@@ -53,25 +46,19 @@ int VELTO_CALL velto_ListChatPeopleToCombo(VELTO_WINDOW combo, int includeSelf) 
 }
 
 int VELTO_CALL velto_IgnoreChatPerson(int index) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::IgnoreChatPerson(session.platform, index); });
+  return dll::RunOnHost(library::IgnoreChatPerson, index);
 }
 
 int VELTO_CALL velto_IgnoreChatPersonByName(const VELTO_CHAR* name) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::IgnoreChatPersonByName(session.platform, dll::Text(name));
-  });
+  return dll::RunOnHost(library::IgnoreChatPersonByName, name);
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindPersonWindow(void) {
-  return dll::FindOnHost(
-      [&](dll::Session& session) { return library::FindPersonWindow(session.platform); });
+  return dll::FindOnHostWith(library::FindPersonWindow);
 }
 
 int VELTO_CALL velto_SendChatText(const VELTO_CHAR* text) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::SendChatText(session.platform, dll::Text(text));
-  });
+  return dll::RunOnHost(library::SendChatText, text);
 }
 
 int VELTO_CALL velto_ChatLineSender(const VELTO_CHAR* line, VELTO_CHAR* result, int resultSize) {
@@ -89,30 +76,23 @@ int VELTO_CALL velto_ChatLineMessage(const VELTO_CHAR* line, VELTO_CHAR* result,
 }
 
 int VELTO_CALL velto_InstantMessagesOn(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::InstantMessagesOn(session.platform); });
+  return dll::RunOnHost(library::InstantMessagesOn);
 }
 
 int VELTO_CALL velto_InstantMessagesOff(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::InstantMessagesOff(session.platform); });
+  return dll::RunOnHost(library::InstantMessagesOff);
 }
 
 int VELTO_CALL velto_InstantMessagesOnFor(const VELTO_CHAR* name) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::InstantMessagesOnFor(session.platform, dll::Text(name));
-  });
+  return dll::RunOnHost(library::InstantMessagesOnFor, name);
 }
 
 int VELTO_CALL velto_InstantMessagesOffFor(const VELTO_CHAR* name) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::InstantMessagesOffFor(session.platform, dll::Text(name));
-  });
+  return dll::RunOnHost(library::InstantMessagesOffFor, name);
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindConversationWindow(void) {
-  return dll::FindOnHost(
-      [&](dll::Session& session) { return library::FindConversationWindow(session.platform); });
+  return dll::FindOnHostWith(library::FindConversationWindow);
 }
 
 int VELTO_CALL velto_ConversationText(VELTO_CHAR* result, int resultSize) {
@@ -137,13 +117,9 @@ int VELTO_CALL velto_LastConversationLine(VELTO_CHAR* result, int resultSize) {
 }
 
 int VELTO_CALL velto_ReplyToConversation(const VELTO_CHAR* text) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::ReplyToConversation(session.platform, dll::Text(text));
-  });
+  return dll::RunOnHost(library::ReplyToConversation, text);
 }
 
 int VELTO_CALL velto_IsMemberOnline(const VELTO_CHAR* screenName) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::IsMemberOnline(session.platform, dll::Text(screenName));
-  });
+  return dll::RunOnHost(library::IsMemberOnline, screenName);
 }

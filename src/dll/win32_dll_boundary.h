@@ -43,4 +43,25 @@ VELTO_WINDOW FindOnHost(Body body) noexcept {
   }
 }
 
+// An export's argument as the library takes it: a text converted (a bad one throws, inside
+// the call), a number as it is.
+inline std::string Argument(const VELTO_CHAR* text) {
+  return Text(text);
+}
+inline int Argument(int number) {
+  return number;
+}
+
+// Most exports: a routine of the library run on the host with the caller's texts and
+// numbers.
+template <typename Routine, typename... Arguments>
+int RunOnHost(Routine routine, Arguments... arguments) noexcept {
+  return OnHost(
+      [&](Session& session) { return routine(session.platform, Argument(arguments)...); });
+}
+template <typename Routine>
+VELTO_WINDOW FindOnHostWith(Routine routine) noexcept {
+  return FindOnHost([&](Session& session) { return routine(session.platform); });
+}
+
 }  // namespace velto::dll

@@ -11,8 +11,7 @@ namespace dll = velto::dll;
 namespace library = velto::library;
 
 int VELTO_CALL velto_CanSetParentalControls(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CanSetParentalControls(session.platform); });
+  return dll::RunOnHost(library::CanSetParentalControls);
 }
 
 int VELTO_CALL velto_GetMemberProfile(const VELTO_CHAR* screenName, VELTO_CHAR* result,
@@ -24,18 +23,15 @@ int VELTO_CALL velto_GetMemberProfile(const VELTO_CHAR* screenName, VELTO_CHAR* 
 }
 
 int VELTO_CALL velto_ResetMailPreferences(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::ResetMailPreferences(session.platform); });
+  return dll::RunOnHost(library::ResetMailPreferences);
 }
 
 int VELTO_CALL velto_CountFiledMail(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CountFiledMail(session.platform); });
+  return dll::RunOnHost(library::CountFiledMail);
 }
 
 int VELTO_CALL velto_OpenFiledMail(int index) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::OpenFiledMail(session.platform, index); });
+  return dll::RunOnHost(library::OpenFiledMail, index);
 }
 
 int VELTO_CALL velto_ListFiledMail(VELTO_WINDOW list) {
@@ -60,8 +56,7 @@ int VELTO_CALL velto_FiledMailField3(int index, VELTO_CHAR* result, int resultSi
 }
 
 int VELTO_CALL velto_DeleteFiledMail(int index) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::DeleteFiledMail(session.platform, index); });
+  return dll::RunOnHost(library::DeleteFiledMail, index);
 }
 
 int VELTO_CALL velto_DeleteDuplicateFiledMail(VELTO_WINDOW form, int showProgress) {
@@ -72,13 +67,11 @@ int VELTO_CALL velto_DeleteDuplicateFiledMail(VELTO_WINDOW form, int showProgres
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindMailErrorWindow(void) {
-  return dll::FindOnHost(
-      [&](dll::Session& session) { return library::FindMailErrorWindow(session.platform); });
+  return dll::FindOnHostWith(library::FindMailErrorWindow);
 }
 
 int VELTO_CALL velto_CountMailErrors(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CountMailErrors(session.platform); });
+  return dll::RunOnHost(library::CountMailErrors);
 }
 
 int VELTO_CALL velto_MailErrorName(int n, VELTO_CHAR* result, int resultSize) {
@@ -89,18 +82,15 @@ int VELTO_CALL velto_MailErrorName(int n, VELTO_CHAR* result, int resultSize) {
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindComposeWindow(void) {
-  return dll::FindOnHost(
-      [&](dll::Session& session) { return library::FindComposeWindow(session.platform); });
+  return dll::FindOnHostWith(library::FindComposeWindow);
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindReadMailWindow(void) {
-  return dll::FindOnHost(
-      [&](dll::Session& session) { return library::FindReadMailWindow(session.platform); });
+  return dll::FindOnHostWith(library::FindReadMailWindow);
 }
 
 int VELTO_CALL velto_CloseMailWindows(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CloseMailWindows(session.platform); });
+  return dll::RunOnHost(library::CloseMailWindows);
 }
 
 int VELTO_CALL velto_SendMail(const VELTO_CHAR* recipients, const VELTO_CHAR* subject,
@@ -120,44 +110,35 @@ int VELTO_CALL velto_ForwardMail(const VELTO_CHAR* recipients, const VELTO_CHAR*
 }
 
 int VELTO_CALL velto_ScreenNameExists(const VELTO_CHAR* screenName) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::ScreenNameExists(session.platform, dll::Text(screenName));
-  });
+  return dll::RunOnHost(library::ScreenNameExists, screenName);
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindMailboxWindow(void) {
-  return dll::FindOnHost(
-      [&](dll::Session& session) { return library::FindMailboxWindow(session.platform); });
+  return dll::FindOnHostWith(library::FindMailboxWindow);
 }
 
 int VELTO_CALL velto_CountMailTab1(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CountMailTab1(session.platform); });
+  return dll::RunOnHost(library::CountMailTab1);
 }
 
 int VELTO_CALL velto_CountMailTab2(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CountMailTab2(session.platform); });
+  return dll::RunOnHost(library::CountMailTab2);
 }
 
 int VELTO_CALL velto_CountMailTab3(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::CountMailTab3(session.platform); });
+  return dll::RunOnHost(library::CountMailTab3);
 }
 
 int VELTO_CALL velto_OpenMailTab1(int index) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::OpenMailTab1(session.platform, index); });
+  return dll::RunOnHost(library::OpenMailTab1, index);
 }
 
 int VELTO_CALL velto_OpenMailTab2(int index) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::OpenMailTab2(session.platform, index); });
+  return dll::RunOnHost(library::OpenMailTab2, index);
 }
 
 int VELTO_CALL velto_OpenMailTab3(int index) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::OpenMailTab3(session.platform, index); });
+  return dll::RunOnHost(library::OpenMailTab3, index);
 }
 
 int VELTO_CALL velto_ListMailTab1(VELTO_WINDOW list) {
@@ -196,20 +177,15 @@ int VELTO_CALL velto_MailTab1Field3(int index, VELTO_CHAR* result, int resultSiz
 }
 
 int VELTO_CALL velto_DeleteMailTab1(int index) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::DeleteMailTab1(session.platform, index); });
+  return dll::RunOnHost(library::DeleteMailTab1, index);
 }
 
 int VELTO_CALL velto_DeleteMailTab1Matching(const VELTO_CHAR* text) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::DeleteMailTab1Matching(session.platform, dll::Text(text));
-  });
+  return dll::RunOnHost(library::DeleteMailTab1Matching, text);
 }
 
 int VELTO_CALL velto_DeleteMailTab1Except(const VELTO_CHAR* text) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::DeleteMailTab1Except(session.platform, dll::Text(text));
-  });
+  return dll::RunOnHost(library::DeleteMailTab1Except, text);
 }
 
 int VELTO_CALL velto_DeleteDuplicateMailTab1(VELTO_WINDOW form, int showProgress) {

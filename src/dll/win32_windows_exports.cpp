@@ -100,33 +100,25 @@ int VELTO_CALL velto_SlideFormRight(VELTO_WINDOW form) {
 }
 
 int VELTO_CALL velto_RunHostMenuItem(int menuPosition, int itemPosition) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::RunHostMenuItem(session.platform, menuPosition, itemPosition);
-  });
+  return dll::RunOnHost(library::RunHostMenuItem, menuPosition, itemPosition);
 }
 
 int VELTO_CALL velto_RunHostMenuText(const VELTO_CHAR* text) {
-  return dll::OnHost([&](dll::Session& session) {
-    return library::RunHostMenuText(session.platform, dll::Text(text));
-  });
+  return dll::RunOnHost(library::RunHostMenuText, text);
 }
 
 int VELTO_CALL velto_ToolbarMenuDown4(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::ToolbarMenuDown4(session.platform); });
+  return dll::RunOnHost(library::ToolbarMenuDown4);
 }
 
 int VELTO_CALL velto_ToolbarMenuDown5(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::ToolbarMenuDown5(session.platform); });
+  return dll::RunOnHost(library::ToolbarMenuDown5);
 }
 
 int VELTO_CALL velto_ToolbarMenuDown2(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::ToolbarMenuDown2(session.platform); });
+  return dll::RunOnHost(library::ToolbarMenuDown2);
 }
 
 int VELTO_CALL velto_ToolbarMenuUpRight(void) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::ToolbarMenuUpRight(session.platform); });
+  return dll::RunOnHost(library::ToolbarMenuUpRight);
 }

@@ -10,42 +10,44 @@ constexpr Font kMainFont{"MS Sans Serif", 8.25};
 constexpr Font kTitleFont{"MS Sans Serif", 12};
 constexpr Font kDefaultFont{"MS Sans Serif", 8};
 
-ControlLayout Label(std::string_view name, std::string_view caption, TwipRect rect, Font font,
-                    bool answersClick, Cursor cursor = Cursor::kArrow) {
+ControlLayout Control(std::string_view name, ControlKind kind) {
   ControlLayout c;
   c.name = name;
-  c.kind = ControlKind::kLabel;
-  c.text = caption;
-  c.rect = rect;
-  c.font = font;
-  c.answersClick = answersClick;
-  c.cursor = cursor;
+  c.kind = kind;
   return c;
 }
 
-ControlLayout TextBox(std::string_view name, std::string_view text, TwipRect rect, Font font) {
-  ControlLayout c;
-  c.name = name;
-  c.kind = ControlKind::kTextBox;
+// A control that shows a text in a font.
+ControlLayout Text(std::string_view name, ControlKind kind, std::string_view text, TwipRect rect,
+                   Font font) {
+  ControlLayout c = Control(name, kind);
   c.text = text;
   c.rect = rect;
   c.font = font;
   return c;
 }
 
+ControlLayout Label(std::string_view name, std::string_view caption, TwipRect rect, Font font,
+                    bool answersClick, Cursor cursor = Cursor::kArrow) {
+  ControlLayout c = Text(name, ControlKind::kLabel, caption, rect, font);
+  c.answersClick = answersClick;
+  c.cursor = cursor;
+  return c;
+}
+
+ControlLayout TextBox(std::string_view name, std::string_view text, TwipRect rect, Font font) {
+  return Text(name, ControlKind::kTextBox, text, rect, font);
+}
+
 ControlLayout Line(std::string_view name, LineShape shape) {
-  ControlLayout c;
-  c.name = name;
-  c.kind = ControlKind::kLine;
+  ControlLayout c = Control(name, ControlKind::kLine);
   c.line = shape;
   return c;
 }
 
 ControlLayout Timer(std::string_view name, int interval,
                     TimerSchedule schedule = TimerSchedule::kEveryInterval) {
-  ControlLayout c;
-  c.name = name;
-  c.kind = ControlKind::kTimer;
+  ControlLayout c = Control(name, ControlKind::kTimer);
   c.timerInterval = interval;
   c.timerEnabled = true;
   c.timerSchedule = schedule;

@@ -21,6 +21,20 @@ class PlatformContract : public ::testing::TestWithParam<ContractDesktopKind> {
                       const std::string& caption = "") {
     return desktop_->Create(parent, cls, caption);
   }
+  // A top-level window with three children, "one" to "three", and one grandchild,
+  // "inner", under the second.
+  struct Family {
+    WindowHandle top, first, second, grandchild, third;
+  };
+  Family CreateFamily(const std::string& topClass) {
+    Family f;
+    f.top = Create(kNoWindow, topClass);
+    f.first = Create(f.top, "AOL Child", "one");
+    f.second = Create(f.top, "AOL Child", "two");
+    f.grandchild = Create(f.second, "AOL Child", "inner");
+    f.third = Create(f.top, "AOL Child", "three");
+    return f;
+  }
 
   std::unique_ptr<ContractDesktop> desktop_;
 };
@@ -42,11 +56,7 @@ TEST_P(PlatformContract, ParentZeroSearchesTopLevelWindows) {
 }
 
 TEST_P(PlatformContract, ChildrenEnumerateInCreationOrderAndOnlyDirectChildrenCount) {
-  const WindowHandle top = Create(kNoWindow, "VeltoContractOrder");
-  const WindowHandle first = Create(top, "AOL Child", "one");
-  const WindowHandle second = Create(top, "AOL Child", "two");
-  const WindowHandle grandchild = Create(second, "AOL Child", "inner");
-  const WindowHandle third = Create(top, "AOL Child", "three");
+  const auto [top, first, second, grandchild, third] = CreateFamily("VeltoContractOrder");
 
   std::vector<WindowHandle> seen;
   for (WindowHandle c = platform().FindWindowExA(top, kNoWindow, "AOL Child", kAnyCaption); c;
@@ -75,11 +85,7 @@ TEST_P(PlatformContract, GoneAfterWindowEndsTheEnumeration) {
 }
 
 TEST_P(PlatformContract, DestroyingAWindowTakesItsChildrenAndLeavesItsSiblingsInOrder) {
-  const WindowHandle top = Create(kNoWindow, "VeltoContractDestroy");
-  const WindowHandle first = Create(top, "AOL Child", "one");
-  const WindowHandle middle = Create(top, "AOL Child", "two");
-  const WindowHandle inner = Create(middle, "AOL Child", "inner");
-  const WindowHandle last = Create(top, "AOL Child", "three");
+  const auto [top, first, middle, inner, last] = CreateFamily("VeltoContractDestroy");
   desktop_->Destroy(middle);
   EXPECT_EQ(platform().FindWindowExA(top, first, "AOL Child", kAnyCaption), last);
   EXPECT_EQ(platform().FindWindowExA(top, kNoWindow, "AOL Child", "two"), kNoWindow);

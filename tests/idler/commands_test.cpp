@@ -107,10 +107,7 @@ TEST_F(CommandsTest, TheMainAndRoomsWindowsAreDraggedByTheirBackgroundsThePrompt
 }
 
 TEST_F(CommandsTest, XDuringATicksPauseEndsAtOnceWithoutTheIdleLine) {
-  Click(FormId::kForm2, main_window::kStart);
-  NewlyReceived();
-  desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, main_window::kQuit); });
-  Wait(200);
+  ClickDuringTheFirstTicksPause(main_window::kQuit);
   EXPECT_EQ(NewChatLines(),
             (std::vector<std::string>{pinned::kBanner, pinned::kBanner, pinned::kUnloaded}));
   EXPECT_TRUE(toolkit_.Ended());

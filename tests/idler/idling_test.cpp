@@ -81,10 +81,7 @@ TEST_F(IdlingTest, SecondStartRestartsTheMinuteAndKeepsTheCount) {
 }
 
 TEST_F(IdlingTest, StopDuringATicksPauseGoesBetweenItsLinesAndEndsIdling) {
-  Click(FormId::kForm2, main_window::kStart);
-  NewlyReceived();
-  desktop_.Schedule(60.1, [&] { Click(FormId::kForm2, main_window::kStop); });
-  Wait(200);
+  ClickDuringTheFirstTicksPause(main_window::kStop);
   EXPECT_EQ(NewChatLines(),
             (std::vector<std::string>{pinned::kBanner, pinned::kStopped, Idle("0")}));
 }

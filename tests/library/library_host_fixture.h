@@ -10,6 +10,13 @@
 
 namespace velto::testing {
 
+// The names every library test speaks of: the handles, what the host received, and the
+// routines under test.
+using host::kNoWindow;
+using host::WindowHandle;
+using standin::Received;
+using namespace library;
+
 // The substitute desktop with the stand-in host, as the library's tests share it.
 class LibraryHostTest : public HostTest {
  protected:

@@ -224,6 +224,11 @@ std::vector<Expected> PostedClick(host::WindowHandle button) {
   return {Posted(button, WM_LBUTTONDOWN), Posted(button, WM_LBUTTONUP)};
 }
 
+std::vector<Expected> OpenedEntry(host::WindowHandle list, std::uint32_t index) {
+  return {SentValue(list, LB_SETCURSEL, index), Posted(list, WM_KEYDOWN, VK_RETURN),
+          Posted(list, WM_KEYUP, VK_RETURN)};
+}
+
 std::vector<Expected> Join(std::initializer_list<std::vector<Expected>> parts) {
   std::vector<Expected> joined;
   for (const std::vector<Expected>& part : parts)

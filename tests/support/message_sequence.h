@@ -77,6 +77,8 @@ void ExpectActions(host::SubstituteDesktop& desktop, const std::vector<Expected>
 std::vector<Expected> Click(host::WindowHandle button);
 // A click as the library posts it: button down, then up, plain zeros.
 std::vector<Expected> PostedClick(host::WindowHandle button);
+// A list entry opened as the library opens one: selected, then Enter posted to the list.
+std::vector<Expected> OpenedEntry(host::WindowHandle list, std::uint32_t index);
 // The tables one after the other.
 std::vector<Expected> Join(std::initializer_list<std::vector<Expected>> parts);
 

@@ -44,6 +44,14 @@ class ProgramTest : public ::testing::Test {
   host::WindowHandle ChatInput() const { return desktop_.ChildrenOf(host_.chatRoom()).at(1); }
   bool Click(FormId form, std::string_view label) { return toolkit_.Click(form, label); }
   void Wait(double seconds) { desktop_.RunFor(seconds); }
+  // Start clicked, then `label` clicked in the pause between the first minute's banner
+  // and its idle line; the lines of both are left for NewChatLines.
+  void ClickDuringTheFirstTicksPause(std::string_view label) {
+    Click(FormId::kForm2, main_window::kStart);
+    NewlyReceived();
+    desktop_.Schedule(60.1, [this, label] { Click(FormId::kForm2, label); });
+    Wait(200);
+  }
 
   // What the host received since the last call, as the host's bytes.
   std::vector<standin::Received> NewlyReceived() {

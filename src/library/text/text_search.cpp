@@ -100,9 +100,12 @@ std::size_t Pattern::Find(std::string_view text, std::size_t from) const {
   return FindInBlocks(text, from);
 }
 
-// Tests the pattern's first and last byte at 16 positions at once and compares the
-// whole pattern only where both fit.
-std::size_t Pattern::FindInBlocks(std::string_view text, std::size_t from) const {
+// Tests the pattern's first and last byte at 16 positions at once and offers each
+// position where both fit, left to right, to visit(position), which returns true to stop
+// there. Returns where it stopped, or kNotFound.
+template <typename Visit>
+std::size_t Pattern::ForEachCandidate(std::string_view text, std::size_t from,
+                                      const Visit& visit) const {
   const char* bytes = text.data();
   const std::size_t last = folded_.size() - 1;
   Block firstWant, firstLoose, lastWant, lastLoose, here, there;
@@ -117,47 +120,36 @@ std::size_t Pattern::FindInBlocks(std::string_view text, std::size_t from) const
     const auto hits = ((here | firstLoose) == firstWant) & ((there | lastLoose) == lastWant);
     for (unsigned bits = BitPerByte(hits); bits; bits &= bits - 1) {
       const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(bits));
-      if (MatchesAt(bytes + at))
+      if (visit(at))
         return at;
     }
   }
   for (; i + folded_.size() <= text.size(); ++i) {
-    if (MatchesAt(bytes + i))
+    if (visit(i))
       return i;
   }
   return kNotFound;
 }
 
-// As FindInBlocks, but going on through each block's candidates after a match instead
-// of starting again: many times cheaper where matches are a few bytes apart.
+std::size_t Pattern::FindInBlocks(std::string_view text, std::size_t from) const {
+  return ForEachCandidate(text, from, [&](std::size_t at) { return MatchesAt(text.data() + at); });
+}
+
+// Goes on through each block's candidates after a match instead of starting again: many
+// times cheaper than a Find after each where matches are a few bytes apart.
 template <typename OnMatch>
 void Pattern::ForEachOccurrence(std::string_view text, std::size_t from,
                                 const OnMatch& onMatch) const {
   if (folded_.empty() || from > text.size() || text.size() - from < folded_.size())
     return;
-  const char* bytes = text.data();
-  const std::size_t last = folded_.size() - 1;
-  Block firstWant, firstLoose, lastWant, lastLoose, here, there;
-  Fill(firstWant, firstWant_);
-  Fill(firstLoose, firstLoose_);
-  Fill(lastWant, lastWant_);
-  Fill(lastLoose, lastLoose_);
   std::size_t resume = from;  // no occurrence may begin before this
-  const auto consider = [&](std::size_t at) {
-    if (at >= resume && MatchesAt(bytes + at)) {
+  ForEachCandidate(text, from, [&](std::size_t at) {
+    if (at >= resume && MatchesAt(text.data() + at)) {
       onMatch(at);
       resume = at + folded_.size();
     }
-  };
-  std::size_t i = from;
-  for (; i + last + kBlockSize <= text.size(); i += kBlockSize) {
-    Load(here, bytes + i);
-    Load(there, bytes + i + last);
-    const auto hits = ((here | firstLoose) == firstWant) & ((there | lastLoose) == lastWant);
-    for (unsigned bits = BitPerByte(hits); bits; bits &= bits - 1)
-      consider(i + static_cast<std::size_t>(__builtin_ctz(bits)));
-  }
-  for (; i + folded_.size() <= text.size(); ++i) consider(i);
+    return false;
+  });
 }
 
 namespace {

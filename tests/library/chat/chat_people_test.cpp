@@ -10,10 +10,7 @@
 namespace velto::testing {
 namespace {
 
-using host::kNoWindow;
-using host::WindowHandle;
 using standin::SubstituteHostWindows;
-using namespace library;
 
 class ChatPeopleTest : public LibraryHostTest {
  protected:

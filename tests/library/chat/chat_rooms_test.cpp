@@ -7,11 +7,6 @@
 namespace velto::testing {
 namespace {
 
-using host::kNoWindow;
-using host::WindowHandle;
-using standin::Received;
-using namespace library;
-
 class ChatRoomsTest : public LibraryHostTest {
  protected:
   // Chat lines said since the last call, with the virtual moment each was said,

@@ -7,11 +7,7 @@
 namespace velto::testing {
 namespace {
 
-using host::kNoWindow;
-using host::WindowHandle;
 using standin::InstantMessageAnswer;
-using standin::Received;
-using namespace library;
 
 class InstantMessagesTest : public LibraryHostTest {
  protected:

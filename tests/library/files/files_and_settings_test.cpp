@@ -97,21 +97,33 @@ TEST_F(FilesAndSettings, AHiddenFileCannotBeMadeNormalBecauseTheSearchMissesIt) 
 
 // --- settings ---
 
-TEST_F(FilesAndSettings, IniValueWrittenUnderOneCaseReadsBackUnderAnother) {
-  WriteIniValue(files_, "Window", "Last Room", "Lobby \u2022 one", Path("velto.ini"));
-  EXPECT_EQ(folder_.Read("velto.ini"), "[Window]\r\nLAST ROOM=Lobby \x95 one\r\n");
-
-  std::string key = "LaSt RoOm";
-  EXPECT_EQ(ReadIniValue(files_, "window", key, Path("velto.ini")), "Lobby \u2022 one");
-  EXPECT_EQ(key, "last room");
-}
-
-TEST_F(FilesAndSettings, IniKeysChangeCaseAcrossWindows1252Letters) {
-  WriteIniValue(files_, "s", "\u00e9t\u00e9 \u0153uvre", "v", Path("letters.ini"));
-  EXPECT_EQ(folder_.Read("letters.ini"), "[s]\r\n\xC9T\xC9 \x8CUVRE=v\r\n");
-  std::string key = "\u00c9T\u00c9 \u0152UVRE";
-  EXPECT_EQ(ReadIniValue(files_, "s", key, Path("letters.ini")), "v");
-  EXPECT_EQ(key, "\u00e9t\u00e9 \u0153uvre");
+// A key is stored in capitals and found under any case, the letters of Windows-1252
+// beyond ASCII too; the key the caller passed comes back in small letters.
+TEST_F(FilesAndSettings, IniKeysAreFoundUnderAnyCase) {
+  struct Case {
+    const char* section;
+    const char* keyWritten;
+    const char* value;
+    const char* file;
+    const char* bytesOnDisk;
+    const char* sectionRead;
+    const char* keyRead;
+    const char* keyAfterReading;
+  };
+  const Case cases[] = {
+      {"Window", "Last Room", "Lobby \u2022 one", "velto.ini",
+       "[Window]\r\nLAST ROOM=Lobby \x95 one\r\n", "window", "LaSt RoOm", "last room"},
+      {"s", "\u00e9t\u00e9 \u0153uvre", "v", "letters.ini", "[s]\r\n\xC9T\xC9 \x8CUVRE=v\r\n", "s",
+       "\u00c9T\u00c9 \u0152UVRE", "\u00e9t\u00e9 \u0153uvre"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    WriteIniValue(files_, c.section, c.keyWritten, c.value, Path(c.file));
+    EXPECT_EQ(folder_.Read(c.file), c.bytesOnDisk);
+    std::string key = c.keyRead;
+    EXPECT_EQ(ReadIniValue(files_, c.sectionRead, key, Path(c.file)), c.value);
+    EXPECT_EQ(key, c.keyAfterReading);
+  }
 }
 
 TEST_F(FilesAndSettings, MissingIniValueReadsEmpty) {

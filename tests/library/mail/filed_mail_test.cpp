@@ -46,10 +46,7 @@ TEST_F(FiledMailTest, OpenAndDeleteActOnTheFiledListWithTheFourthIcon) {
   OpenFiled({"1\tamy\tHello", "2\tbob\tHi"});
   library::OpenFiledMail(desktop_, 2);  // no such entry
   library::OpenFiledMail(desktop_, 0);
-  ExpectActions(desktop_,
-                {SentValue(list_, LB_SETCURSEL, 0), Posted(list_, WM_KEYDOWN, VK_RETURN),
-                 Posted(list_, WM_KEYUP, VK_RETURN)},
-                "open 0");
+  ExpectActions(desktop_, OpenedEntry(list_, 0), "open 0");
   LetHostAct();
   library::DeleteFiledMail(desktop_, 1);
   library::DeleteFiledMail(desktop_, 2);  // no such entry

@@ -77,16 +77,10 @@ TEST_F(MailboxTest, FieldsAreSplitAtTabsAndTheThirdLosesItsNuls) {
 TEST_F(MailboxTest, OpensTheSelectedEntryOfItsOwnTabWithReturn) {
   OpenTabOne({"1\ta\tFirst", "2\tb\tSecond"}, {"3\tc\tOther tab"});
   library::OpenMailTab1(desktop_, 1);
-  ExpectActions(desktop_,
-                {SentValue(list_, LB_SETCURSEL, 1), Posted(list_, WM_KEYDOWN, VK_RETURN),
-                 Posted(list_, WM_KEYUP, VK_RETURN)},
-                "open tab 1 entry 1");
+  ExpectActions(desktop_, OpenedEntry(list_, 1), "open tab 1 entry 1");
   const WindowHandle tabTwo = mail_.MailboxTab(2).window();
   library::OpenMailTab2(desktop_, 0);
-  ExpectActions(desktop_,
-                {SentValue(tabTwo, LB_SETCURSEL, 0), Posted(tabTwo, WM_KEYDOWN, VK_RETURN),
-                 Posted(tabTwo, WM_KEYUP, VK_RETURN)},
-                "open tab 2 entry 0");
+  ExpectActions(desktop_, OpenedEntry(tabTwo, 0), "open tab 2 entry 0");
   LetHostAct();
   EXPECT_EQ(mail_.opened(), (std::vector<std::string>{"Second", "Other tab"}));
   EXPECT_NE(HostChild("Second"), host::kNoWindow);
@@ -223,10 +217,7 @@ TEST_F(MailboxTest, EachTabsRoutinesReachOnlyTheirOwnTab) {
   desktop_.ClearLog();
   library::OpenMailTab3(desktop_, 0);
   const WindowHandle tabThree = mail_.MailboxTab(3).window();
-  ExpectActions(desktop_,
-                {SentValue(tabThree, LB_SETCURSEL, 0), Posted(tabThree, WM_KEYDOWN, VK_RETURN),
-                 Posted(tabThree, WM_KEYUP, VK_RETURN)},
-                "open tab 3 entry 0");
+  ExpectActions(desktop_, OpenedEntry(tabThree, 0), "open tab 3 entry 0");
 }
 
 }  // namespace

@@ -7,11 +7,6 @@
 namespace velto::testing {
 namespace {
 
-using host::kNoWindow;
-using host::WindowHandle;
-using standin::Received;
-using namespace library;
-
 class HostMenusTest : public LibraryHostTest {};
 
 TEST_F(HostMenusTest, RunHostMenuItemSendsTheEntrysCommandToTheFrame) {

@@ -7,10 +7,6 @@
 namespace velto::testing {
 namespace {
 
-using host::kNoWindow;
-using host::WindowHandle;
-using namespace library;
-
 class PrimitivesTest : public LibraryHostTest {};
 
 TEST_F(PrimitivesTest, MessagePrimitivesReachTheWindowInTheHostsForms) {

@@ -34,6 +34,8 @@ class Pattern {
  private:
   bool MatchesAt(const char* at) const;
   std::size_t FindInBlocks(std::string_view text, std::size_t from) const;
+  template <typename Visit>
+  std::size_t ForEachCandidate(std::string_view text, std::size_t from, const Visit& visit) const;
 
   std::string folded_;   // the pattern as matched when case counts, folded otherwise
   std::string raised_;   // each character's partner of the other case, or itself
