@@ -55,6 +55,7 @@ TEST_P(FileServicesContract, MissingFileSectionKeyOrEqualsSignReadsTheDefault) {
   EXPECT_EQ(Read("a.ini", "s", "bare"), "default");
   EXPECT_EQ(Read("a.ini", "empty", "k", ""), "");
   EXPECT_EQ(Read("a.ini", "s", "missing", "one two  "), "one two");
+  EXPECT_EQ(Read("a.ini", "s", "missing", "   "), " ") << "the default's first character stays";
 }
 
 TEST_P(FileServicesContract, SectionsAndKeysMatchWithoutRegardToCaseOrBlanks) {
