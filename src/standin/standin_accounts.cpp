@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "host/host_names.h"
 #include "host/host_text.h"
 #include "host/messages.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
 #include "standin/standin_controls.h"
 
@@ -108,8 +108,15 @@ void StandinAccounts::OpenProfileRequest() {
     const WindowHandle window =
         windows_.Create(mdi_, cls::kChild, host::host_caption::kProfileRequest, OnClose(windows_));
     const WindowHandle edit = windows_.Create(window, cls::kAolEdit, "");
-    windows_.Create(window, cls::kIcon, "OK",
-                    OnClick([this, edit] { AnswerProfileRequest(edit); }));
+    const auto makeIcon = [this, window, edit] {
+      windows_.Create(window, cls::kIcon, "OK",
+                      OnClick([this, edit] { AnswerProfileRequest(edit); }));
+    };
+    if (profileIconLateSeconds > 0) {
+      windows_.Later(profileIconLateSeconds, makeIcon);
+    } else {
+      makeIcon();
+    }
   });
 }
 

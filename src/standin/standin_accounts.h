@@ -38,6 +38,9 @@ class StandinAccounts {
   // Clicks that a button ignores before the host answers with its dialog.
   int parentalClicksIgnored = 0;
   int preferencesClicksIgnored = 0;
+  // How long after its text box the profile request's OK icon is made: a window seen
+  // while the host is still building it.
+  double profileIconLateSeconds = 0;
 
   // Hears what the account windows did, one UTF-8 line each: "PROFILE <name>",
   // "PREFERENCES <the six boxes, 0 or 1>".

@@ -3,6 +3,7 @@
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/substitute_desktop.h"
+#include "host/wait.h"
 #include "support/message_sequence.h"
 
 namespace velto::testing {
@@ -54,6 +55,20 @@ TEST_F(PauseTest, APauseSpanningMidnightEndsOnceTheTimeHasPassed) {
   const double start = desktop_.Now();
   host::Pause(desktop_, 0.5);
   EXPECT_NEAR(desktop_.Now() - start, 0.5, 1e-6);
+}
+
+// The wait without a pump sleeps between its looks and gives up at its bound, not a
+// poll later.
+TEST(WaitWithoutPumpTest, LooksUntilItsBound) {
+  host::SubstituteDesktop desktop;
+  int looks = 0;
+  EXPECT_FALSE(host::WaitWithoutPump(
+      desktop, [&] { return ++looks, false; }, 1.0, 0.5));
+  EXPECT_EQ(looks, 3) << "at 0, 0.5 and 1 s";
+  EXPECT_EQ(desktop.Now(), 1.0);
+  EXPECT_TRUE(host::WaitWithoutPump(
+      desktop, [&] { return ++looks == 5; }, 1.0, 0.5));
+  EXPECT_EQ(desktop.Now(), 1.5);
 }
 
 TEST(DragFormTest, ReleasesCaptureThenSendsTheMoveCommand) {

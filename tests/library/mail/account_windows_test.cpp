@@ -87,6 +87,13 @@ TEST_F(AccountWindowsTest, ProfileComesFromThePeopleMenuAndItsWindowsClose) {
   EXPECT_EQ(HostChild("Get a Member's Profile"), host::kNoWindow);
 }
 
+TEST_F(AccountWindowsTest, ProfileRequestWaitsForItsButtonAfterItsTextBox) {
+  accounts_.AddProfile("Amy", "Hobbies: chess");
+  accounts_.profileIconLateSeconds = 1.0;
+  EXPECT_EQ(library::GetMemberProfile(desktop_, "Amy"), "Hobbies: chess");
+  EXPECT_EQ(accounts_.profileRequests(), (std::vector<std::string>{"Amy"}));
+}
+
 TEST_F(AccountWindowsTest, NoProfileConfirmsTheHostsMessageBox) {
   EXPECT_EQ(library::GetMemberProfile(desktop_, "Nobody"), "< No Profile >");
   LetHostAct();
