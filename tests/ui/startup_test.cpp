@@ -19,6 +19,10 @@ TEST_F(StartupTest, EmptyBoxThenHandlePromptWhileTheMainWindowStaysHidden) {
   EXPECT_FALSE(toolkit_.IsVisible(FormId::kForm2));
   EXPECT_EQ(toolkit_.Text(FormId::kForm1, handle_prompt::kHandle), "");
   EXPECT_TRUE(host_.received().empty());
+  const std::string reason = toolkit_.Text(FormId::kForm2, main_window::kReason);
+  toolkit_.Type(FormId::kForm2, main_window::kReason, "typed");
+  EXPECT_EQ(toolkit_.Text(FormId::kForm2, main_window::kReason), reason)
+      << "a hidden window takes no keys";
 }
 
 TEST_F(StartupTest, EnterAnnouncesTwoLinesHalfASecondApartAfterShowingTheMainWindow) {

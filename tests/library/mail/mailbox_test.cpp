@@ -176,6 +176,13 @@ TEST_F(MailboxTest, DuplicatesGoAndTheFirstOfEachStays) {
   EXPECT_EQ(quiet.captions, (std::vector<std::string>{"Velto Idler", "Velto Idler"}));
 }
 
+TEST_F(MailboxTest, DuplicatesAtTheEndOfTheListGoToo) {
+  OpenTabOne({"1\tamy\thi", "2\tbob\tyo", "3\tbob\tyo"});
+  CaptionForm form("Velto Idler");
+  library::DeleteDuplicateMailTab1(desktop_, form, kFalse);
+  EXPECT_EQ(TabOne(), (std::vector<std::string>{"1\tamy\thi", "2\tbob\tyo"}));
+}
+
 TEST_F(MailboxTest, DuplicatesStopWhenTheMailboxVanishesMidway) {
   OpenTabOne({"1\tbob\thi", "2\tbob\thi", "3\tbob\thi", "4\tbob\thi"});
   CaptionForm form("Velto Idler");
