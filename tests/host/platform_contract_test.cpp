@@ -104,6 +104,8 @@ TEST_P(PlatformContract, CaptionTextTravelsAsWindows1252Bytes) {
   EXPECT_EQ(platform().GetWindowTextLengthA(top), 15);
   EXPECT_EQ(platform().GetWindowTextA(top, 16), "Welcome, \u2039\u00AC\u00B7\u203A\u2022!");
   EXPECT_EQ(platform().GetWindowTextA(top, 5), "Welc") << "size counts the NUL";
+  EXPECT_EQ(platform().GetWindowTextA(top, 1), "");
+  EXPECT_EQ(platform().GetWindowTextA(top, 0), "") << "no room at all";
   EXPECT_EQ(platform().GetWindowTextLengthA(kNoWindow), 0);
 }
 

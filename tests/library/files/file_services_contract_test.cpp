@@ -67,13 +67,16 @@ TEST_P(FileServicesContract, SectionsAndKeysMatchWithoutRegardToCaseOrBlanks) {
 }
 
 TEST_P(FileServicesContract, Windows1252LettersMatchWithoutRegardToCase) {
-  folder_.Write("letters.ini", "[\xC9t\xE9]\r\n\x8Auvre=summer\r\n");
+  folder_.Write("letters.ini", "[\xC9t\xE9]\r\n\x8Auvre=summer\r\n\xC0\xDE=ends\r\n\xD7=times\r\n");
   // Wine 8 compares profile names with its ntdll wcsnicmp, which folds ASCII letters
   // only. The substitute folds every Windows-1252 letter: WriteIniValue and
   // ReadIniValue change the case of such keys and need them to meet again.
   ExpectKnownDifference(GetParam().isWine, "Wine folds only ASCII letters in profile names", [&] {
     EXPECT_EQ(Read("letters.ini", "\u00E9T\u00C9", "\u0161UVRE"), "summer");  // éTÉ, šUVRE
+    EXPECT_EQ(Read("letters.ini", "\u00E9T\u00C9", "\u00E0\u00FE"), "ends");  // àþ: À and Þ
   });
+  // × is no letter: ÷, at its place among the small letters, is another key.
+  EXPECT_EQ(Read("letters.ini", "\u00C9T\u00C9", "\u00F7"), "default");
 }
 
 TEST_P(FileServicesContract, OnlyTheFirstKeyOfANameCounts) {
@@ -209,6 +212,12 @@ TEST_P(FileServicesContract, AttributesReadBackAsSet) {
   files().SetFileAttributesA(path, library::kAttributesNormal);
   EXPECT_EQ(SetBits(files().GetFileAttributesA(path)), library::kAttributesNormal);
   EXPECT_EQ(files().GetFileAttributesA(folder_.Path("absent.txt")), library::kAttributesNormal);
+  EXPECT_FALSE(files().SetFileAttributesA(folder_.Path("absent.txt"), library::kAttributeHidden));
+  folder_.Write("absent.txt", "x");
+  EXPECT_EQ(SetBits(files().GetFileAttributesA(folder_.Path("absent.txt"))),
+            library::kAttributesNormal)
+      << "a file made after a failed set has none of its attributes";
+  EXPECT_FALSE(files().SetFileAttributesA("", library::kAttributeHidden));
 }
 
 TEST_P(FileServicesContract, AReadAnswersEveryBitANewFileOrFolderHas) {

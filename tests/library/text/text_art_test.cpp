@@ -64,7 +64,8 @@ TEST(MirrorArt, ReversesLinesAndExchangesPartners) {
       {"/a\r\n(b", "a\\\r\nb)"},
       {"«‹<[{", "}]>›»"},
       {"ab\r\n", "ba\r\n"},
-      {"ab\rc", "ba\r\nc"},  // breaks come back as carriage return and line feed
+      {"ab\rc", "ba\r\nc"},                  // breaks come back as carriage return and line feed
+      {"a\u0100\u2000b", "b\u2000\u0100a"},  // characters whose last byte is 0x80
   };
   for (const auto& [art, expected] : cases) EXPECT_EQ(MirrorArt(art), expected) << art;
 }
