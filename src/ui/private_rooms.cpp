@@ -3,15 +3,14 @@
 #include <string>
 
 #include "host/host_routines.h"
+#include "idler/chat_lines.h"
 
 namespace velto::ui {
 
 const std::vector<RoomLabel>& RoomLabels() {
   static const std::vector<RoomLabel> rooms = {
-      {"Label1", "aol://2719:2-2-Mp3"},    {"Label2", "aol://2719:2-2-icp"},
-      {"Label3", "aol://2719:2-2-vb4"},    {"Label4", "aol://2719:2-2-vb"},
-      {"Label5", "aol://2719:2-2-progz"},  {"Label6", "aol://2719:2-2-vb6"},
-      {"Label7", "aol://2719:2-2-phishy"}, {"Label8", "aol://2719:2-2-vb4"},
+      {"Label1", "Mp3"},   {"Label2", "icp"}, {"Label3", "vb4"},    {"Label4", "vb"},
+      {"Label5", "progz"}, {"Label6", "vb6"}, {"Label7", "phishy"}, {"Label8", "vb4"},
   };
   return rooms;
 }
@@ -22,7 +21,7 @@ void OpenPrivateRooms(Toolkit& toolkit) {
 }
 
 void EnterRoom(host::Platform& platform, const RoomLabel& room) {
-  host::OpenKeyword(platform, std::string(room.keyword));
+  host::OpenKeyword(platform, std::string(idler::lines::kRoomLink) + std::string(room.room));
 }
 
 void LeavePrivateRooms(Toolkit& toolkit) {

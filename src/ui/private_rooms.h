@@ -8,11 +8,12 @@
 
 namespace velto::ui {
 
-// A room label of the private-rooms window and the keyword it sends. The room names
-// are the host's own and do not follow the captions' capitals.
+// A room label of the private-rooms window and the private room it enters: the keyword
+// sent is the room link followed by the name. The room names are the host's own and do
+// not follow the captions' capitals.
 struct RoomLabel {
   std::string_view label;
-  std::string_view keyword;
+  std::string_view room;
 };
 
 const std::vector<RoomLabel>& RoomLabels();

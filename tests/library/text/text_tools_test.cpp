@@ -19,10 +19,12 @@ struct EditCase {
 TEST(ReplaceText, ReplacesEveryOccurrenceIgnoringCase) {
   const std::vector<EditCase> cases = {
       {"Hello World", "o", "0", "Hell0 W0rld"},
-      {"HELLO", "l", "x", "HExxO"},        // upper-case match, replacement unchanged
-      {"aaaa", "aa", "b", "bb"},           // occurrences do not overlap
-      {"aaa", "aa", "b", "ba"},            // the leftmost one wins
-      {"a b  c ", " ", "", "abc"},         // adjacent occurrences, empty replacement
+      {"HELLO", "l", "x", "HExxO"},  // upper-case match, replacement unchanged
+      {"aaaa", "aa", "b", "bb"},     // occurrences do not overlap
+      {"aaa", "aa", "b", "ba"},      // the leftmost one wins
+      {"a b  c ", " ", "", "abc"},   // adjacent occurrences, empty replacement
+      {"AZaz", "az", "-", "--"},     // the ends of the alphabet, either way round
+      {"azAZ", "AZ", "-", "--"},
       {"ÀÉÎ ŠŒŽŸ", "àéî šœžÿ", "-", "-"},  // Windows-1252 letters fold too
       {"×÷", "÷", "=", "×="},              // signs among the letters do not fold
       {"¯¯¯¯¯¯¯", "¯¯¯", "^", "^^¯"},      // characters, not bytes
