@@ -94,12 +94,6 @@ bool Pattern::MatchesAt(const char* at) const {
   return true;
 }
 
-std::size_t Pattern::Find(std::string_view text, std::size_t from) const {
-  if (folded_.empty() || from > text.size() || text.size() - from < folded_.size())
-    return kNotFound;
-  return FindInBlocks(text, from);
-}
-
 // Tests the pattern's first and last byte at 16 positions at once and offers each
 // position where both fit, left to right, to visit(position), which returns true to stop
 // there. Returns where it stopped, or kNotFound.
@@ -131,7 +125,9 @@ std::size_t Pattern::ForEachCandidate(std::string_view text, std::size_t from,
   return kNotFound;
 }
 
-std::size_t Pattern::FindInBlocks(std::string_view text, std::size_t from) const {
+std::size_t Pattern::Find(std::string_view text, std::size_t from) const {
+  if (folded_.empty() || from > text.size() || text.size() - from < folded_.size())
+    return kNotFound;
   return ForEachCandidate(text, from, [&](std::size_t at) { return MatchesAt(text.data() + at); });
 }
 

@@ -33,7 +33,6 @@ class Pattern {
 
  private:
   bool MatchesAt(const char* at) const;
-  std::size_t FindInBlocks(std::string_view text, std::size_t from) const;
   template <typename Visit>
   std::size_t ForEachCandidate(std::string_view text, std::size_t from, const Visit& visit) const;
 
