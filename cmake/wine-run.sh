@@ -3,6 +3,9 @@
 # WINEPREFIX and DISPLAY; without them the program is run in a default prefix.
 # VELTO_WINE_DPI runs it with Wine at that many dots per inch, restored afterwards.
 WINE=/usr/lib/wine/wine64
+# A 32-bit test program needs a kernel that runs 32-bit programs, or qemu-i386 registered.
+source "$(dirname "$0")/../scripts/x86-runner.sh"
+x86_runner_ensure >/dev/null 2>&1 || true
 DESKTOP='HKCU\Control Panel\Desktop'
 if [ -z "${VELTO_WINE_DPI:-}" ]; then
   exec "$WINE" "$@"

@@ -63,6 +63,12 @@ stage_end_by_ctest() {
   fi
 }
 
+# Adds to the note of a stage already recorded (how it ran, say), before any note it had.
+stage_note_add() {
+  local name=$1 text=$2
+  STAGE_NOTE[$name]="$text${STAGE_NOTE[$name]:+; ${STAGE_NOTE[$name]}}"
+}
+
 # A stage that could not run. "failed" as $3 counts it as a failure of the run: a stage
 # that every machine of ours can run is never quietly left out.
 stage_not_run() {

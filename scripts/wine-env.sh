@@ -7,8 +7,12 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 WINE=/usr/lib/wine/wine64
 XVFB_PID=""
+source "$REPO_ROOT/scripts/x86-runner.sh"
 
+# 32-bit programs are made runnable first (where the kernel needs qemu-i386 for them), so
+# that a prefix made now gets its 32-bit half.
 wine_env_start() {
+  x86_runner_ensure || true
   if [ -z "${DISPLAY:-}" ] || [ "${VELTO_OWN_DISPLAY:-1}" = 1 ]; then
     wine_display_start || return 1
   fi
@@ -38,24 +42,24 @@ wine_display_start() {
   return 1
 }
 
-# Whether 32-bit Wine is installed beside the 64-bit one.
+# Whether 32-bit Wine is installed beside the 64-bit one, and whether this machine runs it
+# (natively, or under emulation once scripts/x86-runner.sh has registered it).
 wine_has_32bit_half() { [ -x /usr/lib/wine/wine ]; }
+wine_runs_32bit() { wine_has_32bit_half && /usr/lib/wine/wine --version >/dev/null 2>&1; }
 # What a prefix holds once wineboot has made each half of it.
 wine_prefix_has_64bit_half() { [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; }
 wine_prefix_has_32bit_half() { [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }
 
-# The halves of Wine installed now, as the prefix's mark records them.
-wine_installed_halves() { if wine_has_32bit_half; then echo wow64; else echo win64; fi; }
+# The halves a prefix was made with, as its mark records them.
+wine_prefix_halves() { if wine_prefix_has_32bit_half; then echo wow64; else echo win64; fi; }
 
-# A prefix is used only when it was booted to the end, and was made by a Wine with every
-# half the installed one has: wineboot never adds the 32-bit half to a prefix made before
-# 32-bit Wine. (One made with 32-bit Wine on a kernel that runs no 32-bit programs lacks
-# that half too, but making it anew would not add it.)
+# A prefix is used only when it was booted to the end and has every half this machine can
+# run: wineboot never adds the 32-bit half to a prefix made without it, which a prefix made
+# before 32-bit Wine was installed, or while the kernel could not run it, is.
 wine_prefix_ready() {
   [ -f "$WINEPREFIX/.velto-ready" ] && wine_prefix_has_64bit_half || return 1
-  if [ "$(cat "$WINEPREFIX/.velto-ready")" != "$(wine_installed_halves)" ] &&
-    ! wine_prefix_has_32bit_half; then
-    echo "The Wine prefix $WINEPREFIX was made before 32-bit Wine; making it anew." >&2
+  if ! wine_prefix_has_32bit_half && wine_runs_32bit; then
+    echo "The Wine prefix $WINEPREFIX has no 32-bit half, which this machine now runs; making it anew." >&2
     return 1
   fi
 }
@@ -79,7 +83,7 @@ wine_prefix_make() {
   # caption buttons read "0 1 r", and without its MS Sans Serif the labels' text is wider
   # than on Windows.
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wine_installed_halves >"$WINEPREFIX/.velto-ready"
+  wine_prefix_halves >"$WINEPREFIX/.velto-ready"
 }
 
 # The dots per inch Wine gives its programs (Windows' "LogPixels"); 96 is Wine's default.

@@ -2,7 +2,8 @@
 # programs of each bitness, decided by running one of ours and reading what it printed
 # (an exit status alone proves nothing: wine64 ends a 32-bit program it cannot start with
 # status 0 and no output), and, when it does not, which reason the evidence shows.
-# Sets x64_runs / x86_runs (yes or no) and x64_reason / x86_reason.
+# Sets x64_runs / x86_runs (yes or no) and x64_reason / x86_reason. How 32-bit programs
+# run at all (natively or emulated) was settled by x86_runner_ensure in wine_env_start.
 
 # Runs velto-layout.exe; true when it printed the main window's place and ended with 0.
 # Its output and status are kept in $2.
@@ -27,7 +28,7 @@ package_installed() {
 
 # Why a 32-bit program of ours did not run, from what can be seen.
 why_no_32bit() {
-  local install_log=$1 probe_log=$2 exec_error
+  local install_log=$1 probe_log=$2
   if ! package_installed wine32:i386; then
     local mirror
     mirror=$(grep -aoE 'Failed to fetch [^ ]*i386[^ ]*|File has unexpected size[^.]*\. Mirror sync in progress\?' \
@@ -37,8 +38,8 @@ why_no_32bit() {
     else
       echo "32-bit Wine (wine32:i386) is not installed (see $install_log)"
     fi
-  elif ! exec_error=$(/usr/lib/wine/wine --version 2>&1); then
-    echo "this kernel runs no 32-bit programs: 32-bit Wine is installed, but running it says [$exec_error]"
+  elif [ "$X86_RUNNER" = none ]; then
+    echo "32-bit Wine is installed, but cannot run here: $X86_RUNNER_EVIDENCE"
   elif ! wine_prefix_has_32bit_half; then
     echo "the Wine prefix $WINEPREFIX has no 32-bit half (no syswow64/kernel32.dll)"
   else
@@ -61,7 +62,7 @@ probe_windows_programs() {
     x86_reason="the windows-x86 build failed"
   elif prints_layout build/windows-x86/src/app/velto-layout.exe "$LOGS/probe-x86.txt"; then
     x86_runs=yes
-    echo "32-bit Windows programs run here: the x86 velto-layout.exe printed its layout."
+    echo "32-bit Windows programs run here $(x86_runner_words): the x86 velto-layout.exe printed its layout ($X86_RUNNER_EVIDENCE)."
   else
     x86_reason=$(why_no_32bit "$install_log" "$LOGS/probe-x86.txt")
   fi
