@@ -75,7 +75,15 @@ x86_register_qemu() {
   echo "registered $QEMU_I386 for 32-bit x86 programs with binfmt_misc"
 }
 
+# The test programs read the decision from VELTO_X86_RUNNER (Wine passes it on to them).
 x86_runner_ensure() {
+  x86_runner_decide
+  local status=$?
+  export VELTO_X86_RUNNER=$X86_RUNNER
+  return $status
+}
+
+x86_runner_decide() {
   X86_RUNNER=none
   if [ ! -e "$WINE32_LOADER" ]; then
     X86_RUNNER_EVIDENCE="there is no 32-bit Wine loader $WINE32_LOADER"

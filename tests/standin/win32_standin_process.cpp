@@ -1,5 +1,6 @@
 #include "win32_standin_process.h"
 
+#include <cstdlib>
 #include <fstream>
 
 #include "host/wait.h"
@@ -65,6 +66,14 @@ StandinProcess::~StandinProcess() {
   ::CloseHandle(process_.hProcess);
   ::DeleteFileA(logPath_.c_str());
   ::DeleteFileA(controlPath_.c_str());
+}
+
+bool StandinProcess::HostMemoryIsEmulated() const {
+  const char* runner = std::getenv("VELTO_X86_RUNNER");
+  // The host is of this program's bitness, unless VELTO_STANDIN_HOST names the other's.
+  const bool thisIs32Bit = sizeof(void*) == 4;
+  const bool hostIs32Bit = std::getenv("VELTO_STANDIN_HOST") ? !thisIs32Bit : thisIs32Bit;
+  return hostIs32Bit && runner && std::string(runner) == "qemu-i386";
 }
 
 std::vector<std::string> StandinProcess::Records() const {

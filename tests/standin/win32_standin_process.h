@@ -26,6 +26,11 @@ class StandinProcess {
 
   bool started() const { return started_; }
   DWORD id() const { return process_.dwProcessId; }
+  // Whether the host is a 32-bit program run by qemu-i386 user emulation (the test scripts
+  // say so in VELTO_X86_RUNNER). The emulator keeps the program's memory a page above the
+  // addresses the program sees (its guest base), which Wine's server does not know: another
+  // process's ReadProcessMemory reads the wrong place, and the reads disturb both sides.
+  bool HostMemoryIsEmulated() const;
   // The log's records without their times: "MENU &Open...".
   std::vector<std::string> Records() const;
   // Appends an order to the control file ("sample-mail"), which the host reads within
