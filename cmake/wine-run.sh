@@ -4,8 +4,12 @@
 # VELTO_WINE_DPI runs it with Wine at that many dots per inch, restored afterwards.
 WINE=/usr/lib/wine/wine64
 # A 32-bit test program needs a kernel that runs 32-bit programs, or qemu-i386 registered.
-source "$(dirname "$0")/../scripts/x86-runner.sh"
-x86_runner_ensure >/dev/null 2>&1 || true
+# scripts/test has decided that once for every program (VELTO_X86_RUNNER); a program run
+# by hand decides it here.
+if [ -z "${VELTO_X86_RUNNER:-}" ]; then
+  source "$(dirname "$0")/../scripts/x86-runner.sh"
+  x86_runner_ensure >/dev/null 2>&1 || true
+fi
 DESKTOP='HKCU\Control Panel\Desktop'
 if [ -z "${VELTO_WINE_DPI:-}" ]; then
   exec "$WINE" "$@"

@@ -42,10 +42,6 @@ wine_display_start() {
   return 1
 }
 
-# Whether 32-bit Wine is installed beside the 64-bit one, and whether this machine runs it
-# (natively, or under emulation once scripts/x86-runner.sh has registered it).
-wine_has_32bit_half() { [ -x /usr/lib/wine/wine ]; }
-wine_runs_32bit() { wine_has_32bit_half && /usr/lib/wine/wine --version >/dev/null 2>&1; }
 # What a prefix holds once wineboot has made each half of it.
 wine_prefix_has_64bit_half() { [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; }
 wine_prefix_has_32bit_half() { [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }
@@ -58,7 +54,8 @@ wine_prefix_halves() { if wine_prefix_has_32bit_half; then echo wow64; else echo
 # before 32-bit Wine was installed, or while the kernel could not run it, is.
 wine_prefix_ready() {
   [ -f "$WINEPREFIX/.velto-ready" ] && wine_prefix_has_64bit_half || return 1
-  if ! wine_prefix_has_32bit_half && wine_runs_32bit; then
+  # x86_runner_ensure has decided, by evidence, whether 32-bit programs run here.
+  if ! wine_prefix_has_32bit_half && [ "${X86_RUNNER:-none}" != none ]; then
     echo "The Wine prefix $WINEPREFIX has no 32-bit half, which this machine now runs; making it anew." >&2
     return 1
   fi

@@ -4,9 +4,15 @@
 //   velto-run <routine> [arguments...]    e.g. velto-run ReplaceText abc b X  (prints aXc)
 //   velto-run --list                      every routine with its arguments
 //
-// Exit status: 0 when the routine ran; 1 when it needs one of the calling program's own
-// windows or controls, which velto-run does not have; 2 for an unknown routine, a wrong
-// number of arguments or a number argument that is not one.
+// Exit status: how the routine's call ended (its outcome), named on standard error unless
+// it is done:
+//   0 done                      3 nothing to act on (no host, no window of its kind)
+//   1 failed                    4 the host did not answer
+//   2 usage or bad argument     5 timed out
+//                               6 quit requested
+// A usage answer is an unknown routine, a wrong number of arguments, a number argument
+// that is not one, or a routine that needs one of the calling program's own windows or
+// controls, which velto-run does not have.
 #include <velto/host/win32_platform.h>
 #include <velto/library/win32_file_services.h>
 
@@ -20,9 +26,30 @@
 namespace velto_run {
 namespace {
 
+using velto::host::Outcome;
+
 constexpr int kRan = 0;
-constexpr int kNeedsOwnWindow = 1;
 constexpr int kUsage = 2;
+
+int ExitStatusOf(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kDone:
+      return kRan;
+    case Outcome::kFailed:
+      return 1;
+    case Outcome::kBadArgument:
+      return kUsage;
+    case Outcome::kNothingToActOn:
+      return 3;
+    case Outcome::kHostDidNotAnswer:
+      return 4;
+    case Outcome::kTimedOut:
+      return 5;
+    case Outcome::kQuitRequested:
+      return 6;
+  }
+  return 1;
+}
 
 void WriteLine(std::FILE* stream, const std::string& line) {
   std::fwrite(line.data(), 1, line.size(), stream);
@@ -77,15 +104,22 @@ int Run(const std::vector<std::string>& commandLine) {
     WriteLine(stderr, "velto-run: " + routine->name +
                           " needs one of the calling program's own windows or controls; "
                           "velto-run has none");
-    return kNeedsOwnWindow;
+    return kUsage;
   }
   velto::host::Win32Platform platform;
   velto::library::Win32FileServices files;
   Session session{platform, files, {}};
   Arguments arguments(values);
+  platform.BeginCall();
+  files.BeginCall();
   routine->run(session, arguments);
   for (const std::string& line : session.output) WriteLine(stdout, line);
-  return kRan;
+  // A routine runs on the host or on the files; the one that had a word tells.
+  const Outcome outcome =
+      files.LastOutcome() != Outcome::kDone ? files.LastOutcome() : platform.LastOutcome();
+  if (outcome != Outcome::kDone)
+    WriteLine(stderr, "velto-run: " + routine->name + ": " + velto::host::OutcomeName(outcome));
+  return ExitStatusOf(outcome);
 }
 
 }  // namespace

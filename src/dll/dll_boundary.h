@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "dll/velto.h"
+#include "host/outcome.h"
 
 // What every export of velto.dll does at the boundary: text from UTF-16 to the library's
 // UTF-8 and back into the caller's buffers, the checks of the arguments, and the results
@@ -48,24 +49,40 @@ class InOut {
 // Writes the changed text and the result only when both fit; the larger length needed.
 int PutBoth(const InOut& edited, const Output& output, std::string_view result);
 
+// The outcome of the calling thread's last call, for velto_LastOutcome: each thread has
+// its own, so a call on one thread never answers for another's.
+void KeepOutcome(host::Outcome outcome);
+host::Outcome KeptOutcome();
+
+// A library flag (kTrue or kFalse, as an int) as the bool the boundary answers with.
+inline bool AsFlag(int flag) {
+  return flag != 0;
+}
+
 // Runs an export's body: a routine without a result gives VELTO_DONE, a bool the flags
-// -1 and 0, an enumeration its value; no exception leaves.
+// -1 and 0, an enumeration its value; no exception leaves. A bad argument or a failure
+// is kept as the call's outcome, and is never answered as true: a flag gives
+// VELTO_FALSE then, anything else VELTO_BAD_ARGUMENT or VELTO_FAILED.
 template <typename Body>
 int Call(Body body) noexcept {
+  using Result = decltype(body());
+  constexpr bool kFlag = std::is_same_v<Result, bool>;
+  KeepOutcome(host::Outcome::kDone);
   try {
-    using Result = decltype(body());
     if constexpr (std::is_void_v<Result>) {
       body();
       return VELTO_DONE;
-    } else if constexpr (std::is_same_v<Result, bool>) {
+    } else if constexpr (kFlag) {
       return body() ? VELTO_TRUE : VELTO_FALSE;
     } else {
       return static_cast<int>(body());
     }
   } catch (const BadArgument&) {
-    return VELTO_BAD_ARGUMENT;
+    KeepOutcome(host::Outcome::kBadArgument);
+    return kFlag ? VELTO_FALSE : VELTO_BAD_ARGUMENT;
   } catch (...) {
-    return VELTO_FAILED;
+    KeepOutcome(host::Outcome::kFailed);
+    return kFlag ? VELTO_FALSE : VELTO_FAILED;
   }
 }
 

@@ -4,7 +4,9 @@
  * Conventions (the same for every function):
  *  - Text is UTF-16 (VELTO_CHAR: WCHAR on Windows), NUL-terminated. The library works in
  *    UTF-8 and the host receives Windows-1252, so marks such as ‹ ¬ · › • arrive as the
- *    host's single bytes; a character the host's code page lacks arrives as '?'.
+ *    host's single bytes; a character the host's code page lacks arrives as '?'. A
+ *    surrogate pair is one character to the routines that count characters; an unpaired
+ *    surrogate reads as U+FFFD.
  *  - A text result goes into the caller's buffer `result` of `resultSize` VELTO_CHARs. The
  *    function returns the length the result needs, without its NUL. When resultSize is
  *    greater than that length, the whole result is written, NUL-terminated. Otherwise
@@ -16,18 +18,37 @@
  *    text's and the result's); when either does not fit, neither buffer is written: the
  *    text stays as it was and the result is empty. The two buffers must not overlap.
  *  - Flags are VELTO_TRUE (-1) and VELTO_FALSE (0), as in the library; counts are >= 0;
- *    a routine without a result returns VELTO_DONE (0).
+ *    a routine without a result returns VELTO_DONE (0). A flag is never true for a call
+ *    that went wrong: a bad argument or a failure answers VELTO_FALSE.
  *  - Window handles are pointer-sized integers (VELTO_WINDOW, as INT_PTR / HWND); a
  *    function that finds a window returns 0 when there is none. The caller's own list
  *    boxes, combo boxes, text boxes and forms are passed as the handles of a LISTBOX, a
  *    COMBOBOX, an EDIT or a top-level window.
  *  - A bad argument (a NULL text, a NULL result buffer with a size above 0, a negative
  *    size, an in/out text without its NUL, a handle that names no window, or a window of
- *    the wrong class) returns VELTO_BAD_ARGUMENT (-2) and nothing is sent to the host. An
- *    unexpected failure inside the library returns VELTO_FAILED (-3). No C++ exception
+ *    the wrong class) returns VELTO_BAD_ARGUMENT (-2), or VELTO_FALSE from a flag, or 0
+ *    from a finder, and nothing is sent to the host. An unexpected failure inside the
+ *    library returns VELTO_FAILED (-3), VELTO_FALSE or 0 the same way. No C++ exception
  *    leaves the DLL.
- *  - Waits report a timeout as the library does (SendInstantMessage's VELTO_IM_TIMED_OUT;
- *    a flag that stays VELTO_FALSE); the rest do their part and return.
+ *  - Every call ends with an outcome, which velto_LastOutcome() answers right after it,
+ *    on the same thread (each thread has its own), like GetLastError:
+ *      VELTO_OUTCOME_DONE                 the routine did its work, whatever it returned
+ *      VELTO_OUTCOME_NOTHING_TO_ACT_ON    no host, or no window of the kind it needs
+ *      VELTO_OUTCOME_HOST_DID_NOT_ANSWER  a message failed: its window went, or the host
+ *                                         hung past the 5 s bound
+ *      VELTO_OUTCOME_TIMED_OUT            a wait reached its bound
+ *      VELTO_OUTCOME_QUIT_REQUESTED       the program was asked to quit
+ *      VELTO_OUTCOME_BAD_ARGUMENT         as above
+ *      VELTO_OUTCOME_FAILED               an unexpected failure, or a file that could not
+ *                                         be read or written
+ *    A routine stops at the step that went wrong, and the outcome names that step. The
+ *    result is the routine's answer all the same: a wait that timed out still returns
+ *    its empty result (SendInstantMessage's VELTO_IM_TIMED_OUT, a flag VELTO_FALSE).
+ *    velto_OutcomeName(code) gives an outcome's name as static text ("done", "timed
+ *    out", ...), NULL for a code that is none.
+ *  - Each call stands alone: it makes its own Win32 platform and file services and keeps
+ *    nothing between calls (but its outcome), so a host routine asked twice may answer
+ *    differently.
  *  - On 32-bit Windows every function is __stdcall (VB's Declare, AutoHotkey's DllCall
  *    default); exported names are undecorated: velto_<routine>.
  */
@@ -60,6 +81,15 @@ typedef ptrdiff_t VELTO_WINDOW;
 #define VELTO_BAD_ARGUMENT (-2)
 #define VELTO_FAILED (-3)
 
+/* The outcomes of a call (velto_LastOutcome). */
+#define VELTO_OUTCOME_DONE 0
+#define VELTO_OUTCOME_NOTHING_TO_ACT_ON 1
+#define VELTO_OUTCOME_HOST_DID_NOT_ANSWER 2
+#define VELTO_OUTCOME_TIMED_OUT 3
+#define VELTO_OUTCOME_QUIT_REQUESTED 4
+#define VELTO_OUTCOME_BAD_ARGUMENT 5
+#define VELTO_OUTCOME_FAILED 6
+
 /* velto_SendInstantMessage's outcomes. */
 #define VELTO_IM_TAKEN 0     /* the instant-message window closed by itself */
 #define VELTO_IM_REFUSED 1   /* the host answered with its message box, confirmed */
@@ -68,6 +98,9 @@ typedef ptrdiff_t VELTO_WINDOW;
 
 /* Each function is the library routine of the same name (docs/library.md); the host
  * routines first, then the families. */
+/* ---- outcomes ---- */
+VELTO_API int VELTO_CALL velto_LastOutcome(void);
+VELTO_API const VELTO_CHAR* VELTO_CALL velto_OutcomeName(int code);
 /* ---- host ---- */
 VELTO_API VELTO_WINDOW VELTO_CALL velto_FindChatRoom(void);
 VELTO_API int VELTO_CALL velto_SendChatLine(const VELTO_CHAR* text);

@@ -121,5 +121,5 @@ int VELTO_CALL velto_ReplyToConversation(const VELTO_CHAR* text) {
 }
 
 int VELTO_CALL velto_IsMemberOnline(const VELTO_CHAR* screenName) {
-  return dll::RunOnHost(library::IsMemberOnline, screenName);
+  return dll::FlagOnHost(library::IsMemberOnline, screenName);
 }

@@ -47,6 +47,11 @@ library::Win32FormControl FormOf(VELTO_WINDOW form) {
   return library::Win32FormControl(Window(form));
 }
 
+host::Outcome Session::Outcome() const {
+  const host::Outcome filesOutcome = files.LastOutcome();
+  return filesOutcome != host::Outcome::kDone ? filesOutcome : platform.LastOutcome();
+}
+
 VELTO_WINDOW Handle(host::WindowHandle window) {
   return reinterpret_cast<VELTO_WINDOW>(host::ToHwnd(window));
 }

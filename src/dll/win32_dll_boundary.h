@@ -13,7 +13,23 @@ namespace velto::dll {
 struct Session {
   host::Win32Platform platform;
   library::Win32FileServices files;
+
+  // How the call went: the file services' word where they had one, else the host's.
+  host::Outcome Outcome() const;
 };
+
+// Runs `body` on the session and keeps the call's outcome; gives what `body` gives.
+template <typename Body>
+auto RunKept(Session& session, Body& body) {
+  if constexpr (std::is_void_v<decltype(body(session))>) {
+    body(session);
+    KeepOutcome(session.Outcome());
+  } else {
+    auto result = body(session);
+    KeepOutcome(session.Outcome());
+    return result;
+  }
+}
 
 // A handle that names a window now; any other is a bad argument.
 host::WindowHandle Window(VELTO_WINDOW window);
@@ -28,19 +44,23 @@ template <typename Body>
 int OnHost(Body body) noexcept {
   return Call([&] {
     Session session;
-    return body(session);
+    return RunKept(session, body);
   });
 }
 
 // For the routines that find a window: 0 also when the search could not run.
 template <typename Body>
 VELTO_WINDOW FindOnHost(Body body) noexcept {
+  KeepOutcome(host::Outcome::kDone);
   try {
     Session session;
-    return Handle(body(session));
+    return Handle(RunKept(session, body));
+  } catch (const BadArgument&) {
+    KeepOutcome(host::Outcome::kBadArgument);
   } catch (...) {
-    return 0;
+    KeepOutcome(host::Outcome::kFailed);
   }
+  return 0;
 }
 
 // An export's argument as the library takes it: a text converted (a bad one throws, inside
@@ -58,6 +78,12 @@ template <typename Routine, typename... Arguments>
 int RunOnHost(Routine routine, Arguments... arguments) noexcept {
   return OnHost(
       [&](Session& session) { return routine(session.platform, Argument(arguments)...); });
+}
+// ... for a routine whose int is a flag (kTrue or kFalse).
+template <typename Routine, typename... Arguments>
+int FlagOnHost(Routine routine, Arguments... arguments) noexcept {
+  return OnHost(
+      [&](Session& session) { return AsFlag(routine(session.platform, Argument(arguments)...)); });
 }
 template <typename Routine>
 VELTO_WINDOW FindOnHostWith(Routine routine) noexcept {

@@ -7,8 +7,9 @@ namespace dll = velto::dll;
 namespace library = velto::library;
 
 int VELTO_CALL velto_FileExists(const VELTO_CHAR* path) {
-  return dll::OnHost(
-      [&](dll::Session& session) { return library::FileExists(session.files, dll::Text(path)); });
+  return dll::OnHost([&](dll::Session& session) {
+    return dll::AsFlag(library::FileExists(session.files, dll::Text(path)));
+  });
 }
 
 int VELTO_CALL velto_ReadFileAttributes(const VELTO_CHAR* path) {

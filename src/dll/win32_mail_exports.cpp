@@ -11,7 +11,7 @@ namespace dll = velto::dll;
 namespace library = velto::library;
 
 int VELTO_CALL velto_CanSetParentalControls(void) {
-  return dll::RunOnHost(library::CanSetParentalControls);
+  return dll::FlagOnHost(library::CanSetParentalControls);
 }
 
 int VELTO_CALL velto_GetMemberProfile(const VELTO_CHAR* screenName, VELTO_CHAR* result,
@@ -110,7 +110,7 @@ int VELTO_CALL velto_ForwardMail(const VELTO_CHAR* recipients, const VELTO_CHAR*
 }
 
 int VELTO_CALL velto_ScreenNameExists(const VELTO_CHAR* screenName) {
-  return dll::RunOnHost(library::ScreenNameExists, screenName);
+  return dll::FlagOnHost(library::ScreenNameExists, screenName);
 }
 
 VELTO_WINDOW VELTO_CALL velto_FindMailboxWindow(void) {

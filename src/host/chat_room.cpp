@@ -1,6 +1,6 @@
+#include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::host {
@@ -22,9 +22,9 @@ WindowHandle FindChatRoom(Platform& platform) {
   for (WindowHandle child = FindChild(platform, mdi, host_class::kChild); child;
        child = FindNextChild(platform, mdi, child, host_class::kChild)) {
     if (HasChatRoomControls(platform, child))
-      return child;
+      return Found(platform, child);
   }
-  return kNoWindow;
+  return Found(platform, kNoWindow);
 }
 
 bool SendChatLine(Platform& platform, const std::string& text) {

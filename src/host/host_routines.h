@@ -22,6 +22,10 @@ bool SendChatLine(Platform& platform, const std::string& text);
 // first message that fails.
 bool OpenKeyword(Platform& platform, const std::string& keyword);
 
+// The call's outcome (Platform::LastOutcome) tells the same more broadly: taken and
+// refused are done; timed out is timed out (or nothing to act on when the host went, or
+// quit requested); not sent is nothing to act on without a host, else the host did not
+// answer.
 enum class InstantMessageOutcome {
   kTaken,     // the instant-message window closed by itself
   kRefused,   // the host answered with its message box, which was confirmed

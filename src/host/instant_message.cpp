@@ -1,7 +1,7 @@
+#include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/timings.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::host {
@@ -48,6 +48,7 @@ bool HandOver(Platform& platform, const InstantMessageWindow& im, const std::str
 // lost when the box is shown and activated, and the box stays up; so the press waits
 // for the box to show, and is made anyway once a shown box is overdue.
 void AwaitHostMessageBoxShown(Platform& platform, WindowHandle box) {
+  const OutcomeRecord::Quiet overdueIsNoFault(platform.Outcomes());
   WaitForHost(
       platform, [&] { return platform.IsWindowVisible(box); }, timings::kHostMessageBoxShowSeconds,
       timings::kWindowPollSeconds);

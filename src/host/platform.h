@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/outcome.h"
 #include "host/window_handle.h"
 
 namespace velto::host {
@@ -137,6 +138,22 @@ class Platform {
   virtual void WaitForEvent(double seconds) = 0;
   // Sleeps without looking at the program's events (for waits that must not pump).
   virtual void Sleep(double seconds) = 0;
+
+  // How the latest call made on this platform ended. A caller begins each call it wants
+  // to hear about, then reads LastOutcome(); a call begun after the program was asked to
+  // quit ends "quit requested".
+  void BeginCall();
+  Outcome LastOutcome() const { return outcomes_.Last(); }
+  // Where the routines' steps tell how they ended.
+  OutcomeRecord& Outcomes() { return outcomes_; }
+
+ protected:
+  // What every implementation's sends and posts tell: a message to window 0 had nothing
+  // to act on; one that was not answered (or not accepted) is the host not answering.
+  void RecordDelivery(WindowHandle window, bool answered);
+
+ private:
+  OutcomeRecord outcomes_;
 };
 
 }  // namespace velto::host

@@ -118,6 +118,7 @@ std::intptr_t SubstituteDesktop::Deliver(WindowHandle window, Delivery how,
   log_.push_back(LoggedMessage{window, how, message, delivered, target ? target->className : "",
                                target ? target->captionBytes : ""});
   lastSendAnswered_ = delivered;
+  RecordDelivery(window, delivered);
   if (!delivered)
     return 0;
   // Copy the handler: it may remove its own window while it runs.
@@ -172,6 +173,7 @@ void SubstituteDesktop::PostMessageA(WindowHandle window, std::uint32_t message,
   const bool accepted = Exists(window);
   log_.push_back(LoggedMessage{window, Delivery::kPosted, posted, accepted, ClassOf(window),
                                CaptionBytes(window)});
+  RecordDelivery(window, accepted);
   if (!accepted)
     return;
   Schedule(0, [this, window, posted] { RunPosted(window, posted); });

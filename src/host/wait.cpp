@@ -10,20 +10,48 @@ double SecondsSince(Platform& platform, double start) {
   return platform.Clock() - start;
 }
 
-bool WaitFor(Platform& platform, const std::function<bool()>& done, double boundSeconds,
-             double pollSeconds) {
+namespace {
+
+enum class WaitEnd { kHeld, kBound, kQuit };
+
+WaitEnd WaitUntil(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+                  double pollSeconds) {
   const double deadline = platform.Clock() + boundSeconds;
   for (;;) {
     platform.PumpEvents();
     if (platform.QuitRequested())
-      return false;
+      return WaitEnd::kQuit;
     if (done())
-      return true;
+      return WaitEnd::kHeld;
     const double left = deadline - platform.Clock();
     if (left <= 0)
-      return false;
+      return WaitEnd::kBound;
     platform.WaitForEvent(std::min(pollSeconds, left));
   }
+}
+
+// A wait is one of the few places that know how a call went: it held, or ran out, or
+// the program is quitting.
+bool Told(Platform& platform, WaitEnd end) {
+  switch (end) {
+    case WaitEnd::kHeld:
+      platform.Outcomes().Record(Outcome::kDone);
+      return true;
+    case WaitEnd::kBound:
+      platform.Outcomes().Record(Outcome::kTimedOut);
+      return false;
+    case WaitEnd::kQuit:
+      platform.Outcomes().Record(Outcome::kQuitRequested);
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool WaitFor(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+             double pollSeconds) {
+  return Told(platform, WaitUntil(platform, done, boundSeconds, pollSeconds));
 }
 
 bool WaitForHost(Platform& platform, const std::function<bool()>& done, double boundSeconds,
@@ -36,6 +64,8 @@ bool WaitForHost(Platform& platform, const std::function<bool()>& done, double b
         return hostGone || done();
       },
       boundSeconds, pollSeconds);
+  if (hostGone)
+    platform.Outcomes().Record(Outcome::kNothingToActOn);
   return held && !hostGone;
 }
 
@@ -44,11 +74,11 @@ bool WaitWithoutPump(Platform& platform, const std::function<bool()>& done, doub
   const double start = platform.Clock();
   for (;;) {
     if (platform.QuitRequested())
-      return false;
+      return Told(platform, WaitEnd::kQuit);
     if (done())
-      return true;
+      return Told(platform, WaitEnd::kHeld);
     if (SecondsSince(platform, start) >= boundSeconds)
-      return false;
+      return Told(platform, WaitEnd::kBound);
     platform.Sleep(pollSeconds);
   }
 }
@@ -56,8 +86,11 @@ bool WaitWithoutPump(Platform& platform, const std::function<bool()>& done, doub
 void Pause(Platform& platform, double seconds) {
   if (seconds <= 0)
     return;
-  WaitFor(
+  // A pause that runs its full length went as it should; only a quit tells.
+  const WaitEnd end = WaitUntil(
       platform, [] { return false; }, seconds, seconds);
+  if (end == WaitEnd::kQuit)
+    platform.Outcomes().Record(Outcome::kQuitRequested);
 }
 
 }  // namespace velto::host

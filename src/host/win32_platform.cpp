@@ -42,13 +42,16 @@ class HostCaption {
 std::intptr_t Win32Platform::SendBounded(WindowHandle window, std::uint32_t message,
                                          std::uint32_t wParam, std::intptr_t lParam) {
   lastSendAnswered_ = false;
-  if (!window)
+  if (!window) {
+    RecordDelivery(window, false);
     return 0;
+  }
   DWORD_PTR result = 0;
   const LRESULT ok =
       ::SendMessageTimeoutA(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam),
                             SMTO_ABORTIFHUNG, sendBoundMilliseconds_, &result);
   lastSendAnswered_ = ok != 0;
+  RecordDelivery(window, lastSendAnswered_);
   return ok ? static_cast<std::intptr_t>(result) : 0;
 }
 
@@ -92,6 +95,7 @@ std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t mes
 std::intptr_t Win32Platform::SendMessageUnboundedA(WindowHandle window, std::uint32_t message,
                                                    std::uint32_t wParam, std::int16_t& variable) {
   lastSendAnswered_ = window && ::IsWindow(ToHwnd(window));
+  RecordDelivery(window, lastSendAnswered_);
   if (!lastSendAnswered_)
     return 0;
   // The window-move command runs a modal loop inside the call until the button is
@@ -101,9 +105,9 @@ std::intptr_t Win32Platform::SendMessageUnboundedA(WindowHandle window, std::uin
 
 void Win32Platform::PostMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                  std::uint32_t lParam) {
-  if (!window)
-    return;
-  ::PostMessageA(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam));
+  const bool accepted =
+      window && ::PostMessageA(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam));
+  RecordDelivery(window, accepted);
 }
 
 int Win32Platform::GetWindowTextLengthA(WindowHandle window) {

@@ -3,6 +3,11 @@
 
 namespace velto::host {
 
+WindowHandle Found(Platform& platform, WindowHandle window) {
+  platform.Outcomes().Record(window ? Outcome::kDone : Outcome::kNothingToActOn);
+  return window;
+}
+
 WindowHandle FindChild(Platform& platform, WindowHandle parent, std::string_view className,
                        CaptionFilter caption) {
   if (!parent)
@@ -26,7 +31,7 @@ WindowHandle FindNthChild(Platform& platform, WindowHandle parent, std::string_v
 }
 
 WindowHandle FindHostFrame(Platform& platform) {
-  return platform.FindWindowA(host_class::kFrame, kAnyCaption);
+  return Found(platform, platform.FindWindowA(host_class::kFrame, kAnyCaption));
 }
 
 WindowHandle FindHostMdiClient(Platform& platform, WindowHandle frame) {
@@ -35,11 +40,11 @@ WindowHandle FindHostMdiClient(Platform& platform, WindowHandle frame) {
 
 WindowHandle FindInnerToolbar(Platform& platform) {
   const WindowHandle toolbar = FindChild(platform, FindHostFrame(platform), host_class::kToolbar);
-  return FindChild(platform, toolbar, host_class::kInnerToolbar);
+  return Found(platform, FindChild(platform, toolbar, host_class::kInnerToolbar));
 }
 
 WindowHandle FindToolbarIcon(Platform& platform, int n) {
-  return FindNthChild(platform, FindInnerToolbar(platform), host_class::kIcon, n);
+  return Found(platform, FindNthChild(platform, FindInnerToolbar(platform), host_class::kIcon, n));
 }
 
 }  // namespace velto::host

@@ -19,6 +19,10 @@ WindowHandle FindNextChild(Platform& platform, WindowHandle parent, WindowHandle
 WindowHandle FindNthChild(Platform& platform, WindowHandle parent, std::string_view className,
                           int n);
 
+// A finder of the host's windows tells the call's outcome what it found: a window the
+// routine needs and cannot find is nothing to act on. Returns `window`.
+WindowHandle Found(Platform& platform, WindowHandle window);
+
 // The host's frame and its MDI client, 0 when the host is not running.
 WindowHandle FindHostFrame(Platform& platform);
 WindowHandle FindHostMdiClient(Platform& platform, WindowHandle frame);

@@ -32,7 +32,7 @@ def split_arguments(text):
 def header(repo):
     text = (repo / "src/dll/velto.h").read_text()
     found = {}
-    for name, params in re.findall(r"VELTO_API \w+ VELTO_CALL velto_(\w+)\(([^)]*)\);", text):
+    for name, params in re.findall(r"VELTO_API (?:const )?\w+\*? VELTO_CALL velto_(\w+)\(([^)]*)\);", text):
         found[name] = 0 if params.strip() == "void" else len(split_arguments(params))
     return found
 

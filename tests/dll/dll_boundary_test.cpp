@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "velto.h"
 
@@ -91,6 +92,32 @@ TEST(DllArguments, BadOnesGiveTheirResultAndWriteNothing) {
   EXPECT_EQ(velto_RemoveSpaces(noNul.units, 4, result.units, kRoom), VELTO_BAD_ARGUMENT);
   EXPECT_EQ(velto_RemoveSpaces(nullptr, kRoom, result.units, kRoom), VELTO_BAD_ARGUMENT);
   EXPECT_EQ(result.units[0], kUntouched);
+}
+
+TEST(DllOutcomes, EachThreadReadsTheOutcomeOfItsOwnLastCall) {
+  Buffer result;
+  EXPECT_EQ(velto_ReverseText(nullptr, result.units, kRoom), VELTO_BAD_ARGUMENT);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_BAD_ARGUMENT);
+  int otherThreads = -1;
+  std::thread([&] {
+    Buffer mine;
+    velto_ReverseText(W(u"ab"), mine.units, kRoom);
+    otherThreads = velto_LastOutcome();
+  }).join();
+  EXPECT_EQ(otherThreads, VELTO_OUTCOME_DONE);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_BAD_ARGUMENT) << "untouched by the other thread";
+  velto_CountLines(W(u"a"));
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_DONE) << "each call's own";
+}
+
+TEST(DllOutcomes, EveryCodeHasItsNameAndOthersNone) {
+  const char16_t* const names[] = {u"done",      u"nothing to act on", u"the host did not answer",
+                                   u"timed out", u"quit requested",    u"bad argument",
+                                   u"failed"};
+  for (int code = VELTO_OUTCOME_DONE; code <= VELTO_OUTCOME_FAILED; ++code)
+    EXPECT_EQ(Read(velto_OutcomeName(code)), names[code]) << code;
+  EXPECT_EQ(velto_OutcomeName(-1), nullptr);
+  EXPECT_EQ(velto_OutcomeName(VELTO_OUTCOME_FAILED + 1), nullptr);
 }
 
 TEST(DllText, ArtWritesTheSameTextBackAsItReturns) {

@@ -1,5 +1,8 @@
 """The Python module of examples/dll against the library built for this machine: text
-crosses whole, results of any length come back, and bad arguments raise."""
+crosses whole, results of any length come back, and every outcome but done raises."""
+import ctypes
+import os
+import pathlib
 import unittest
 
 import velto
@@ -34,6 +37,78 @@ class VeltoPython(unittest.TestCase):
     def test_unknown_routine(self):
         with self.assertRaises(AttributeError):
             self.lib.NoSuchRoutine
+
+    def test_the_library_keeps_each_calls_outcome_and_names_it(self):
+        library = self.lib._library
+        library.velto_ReverseText.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int]
+        library.velto_ReverseText(None, None, 0)
+        self.assertEqual(library.velto_LastOutcome(), velto.BadArgument.outcome)
+        self.assertEqual(self.lib.outcome_name(velto.BadArgument.outcome), "bad argument")
+        self.lib.ReverseText("ab")
+        self.assertEqual(library.velto_LastOutcome(), 0)
+        self.assertEqual(self.lib.outcome_name(0), "done")
+        self.assertEqual(self.lib.outcome_name(99), "outcome 99")
+
+
+class _Routine:
+    """A routine of a stand-in library: answers `answer` and leaves `outcome` behind."""
+
+    def __init__(self, library, answer):
+        self.library, self.answer = library, answer
+
+    def __call__(self, *arguments):
+        self.library.last = self.library.outcome
+        return self.answer
+
+
+class _StandInLibrary:
+    """What velto.Velto reads of the DLL, ending every call with the outcome it is told."""
+
+    NAMES = ["done", "nothing to act on", "the host did not answer", "timed out",
+             "quit requested", "bad argument", "failed"]
+
+    def __init__(self, outcome, answer=0):
+        self.outcome, self.last, self.answer = outcome, 0, answer
+        self.velto_LastOutcome = lambda: self.last
+        self.velto_OutcomeName = lambda code: (ctypes.c_uint16 * 40)(*map(ord, self.NAMES[code]))
+
+    def __getattr__(self, name):
+        return _Routine(self, self.answer)
+
+
+def _with_outcome(outcome, answer=0):
+    lib = velto.Velto.__new__(velto.Velto)
+    lib._library = _StandInLibrary(outcome, answer)
+    return lib
+
+
+class VeltoOutcomes(unittest.TestCase):
+    def test_each_outcome_raises_its_exception_naming_the_routine(self):
+        cases = {1: velto.NothingToActOn, 2: velto.HostNotAnswering, 3: velto.TimedOut,
+                 4: velto.QuitRequested, 5: velto.BadArgument, 6: velto.Failed}
+        for outcome, error in cases.items():
+            with self.assertRaises(error) as raised:
+                _with_outcome(outcome).SendChatLine("hi")
+            self.assertIsInstance(raised.exception, velto.VeltoError)
+            self.assertIn("SendChatLine", str(raised.exception))
+            self.assertIn(_StandInLibrary.NAMES[outcome], str(raised.exception))
+        self.assertTrue(issubclass(velto.BadArgument, ValueError), "as before: a ValueError")
+
+    def test_done_answers_and_a_finder_that_found_nothing_gives_none(self):
+        self.assertTrue(_with_outcome(0, answer=-1).SendChatLine("hi"))
+        self.assertEqual(_with_outcome(0, answer=1234).FindChatRoom(), 1234)
+        self.assertIsNone(_with_outcome(1).FindChatRoom())
+        with self.assertRaises(velto.HostNotAnswering):
+            _with_outcome(2).FindChatRoom()
+
+
+class VeltoPackage(unittest.TestCase):
+    def test_the_package_has_the_programs_version(self):
+        wanted = os.environ.get("VELTO_VERSION")
+        if not wanted:
+            self.skipTest("VELTO_VERSION not given")
+        project = pathlib.Path(__file__).parents[2] / "examples/dll/python/pyproject.toml"
+        self.assertIn(f'version = "{wanted}"', project.read_text())
 
 
 if __name__ == "__main__":

@@ -7,12 +7,14 @@
  * letter takes one argument (t text, i int, w window handle as a decimal number) or none
  * (o a result buffer, b an in/out buffer holding the next argument's text). Every
  * argument crosses as one pointer-sized value, as DllCall passes them. Prints the result,
- * then each buffer's text on a line of its own, as UTF-8.
+ * then each buffer's text on a line of its own, as UTF-8; and on standard error the
+ * call's outcome, "outcome: <code> <name>", as velto_LastOutcome and velto_OutcomeName
+ * give it.
  * Exit status: 0 when the function ran; 2 for a bad command line or a missing function. */
-#include <windows.h>
 #include <shellapi.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <windows.h>
 
 #include "velto.h"
 
@@ -21,6 +23,8 @@
 #define MAX_BUFFERS 2
 #define USAGE_STATUS 2
 
+typedef int(VELTO_CALL* LastOutcomeCall)(void);
+typedef const VELTO_CHAR*(VELTO_CALL* OutcomeNameCall)(int);
 typedef INT_PTR(VELTO_CALL* Call0)(void);
 typedef INT_PTR(VELTO_CALL* Call1)(INT_PTR);
 typedef INT_PTR(VELTO_CALL* Call2)(INT_PTR, INT_PTR);
@@ -31,21 +35,39 @@ typedef INT_PTR(VELTO_CALL* Call6)(INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR, 
 
 static wchar_t buffers[MAX_BUFFERS][BUFFER_SIZE];
 
-static void PrintWide(const wchar_t* text) {
+static const char* Utf8(const wchar_t* text) {
   static char utf8[BUFFER_SIZE * 4];
   WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, (int)sizeof utf8, NULL, NULL);
-  printf("%s\n", utf8);
+  return utf8;
+}
+
+static void PrintOutcome(HMODULE dll) {
+  /* Through void (*)(void), the one function type any other may be cast from. */
+  LastOutcomeCall last = (LastOutcomeCall)(void (*)(void))GetProcAddress(dll, "velto_LastOutcome");
+  OutcomeNameCall name = (OutcomeNameCall)(void (*)(void))GetProcAddress(dll, "velto_OutcomeName");
+  int code;
+  if (!last || !name)
+    return;
+  code = last();
+  fprintf(stderr, "outcome: %d %s\n", code, name(code) ? Utf8(name(code)) : "(none)");
 }
 
 static INT_PTR Invoke(FARPROC function, int count, const INT_PTR* a) {
   switch (count) {
-    case 0: return ((Call0)function)();
-    case 1: return ((Call1)function)(a[0]);
-    case 2: return ((Call2)function)(a[0], a[1]);
-    case 3: return ((Call3)function)(a[0], a[1], a[2]);
-    case 4: return ((Call4)function)(a[0], a[1], a[2], a[3]);
-    case 5: return ((Call5)function)(a[0], a[1], a[2], a[3], a[4]);
-    default: return ((Call6)function)(a[0], a[1], a[2], a[3], a[4], a[5]);
+    case 0:
+      return ((Call0)function)();
+    case 1:
+      return ((Call1)function)(a[0]);
+    case 2:
+      return ((Call2)function)(a[0], a[1]);
+    case 3:
+      return ((Call3)function)(a[0], a[1], a[2]);
+    case 4:
+      return ((Call4)function)(a[0], a[1], a[2], a[3]);
+    case 5:
+      return ((Call5)function)(a[0], a[1], a[2], a[3], a[4]);
+    default:
+      return ((Call6)function)(a[0], a[1], a[2], a[3], a[4], a[5]);
   }
 }
 
@@ -91,6 +113,7 @@ int main(void) {
     printf("%ld\n", (long)result);
   else
     printf("%d\n", (int)result);
-  for (i = 0; i < used; ++i) PrintWide(buffers[i]);
+  PrintOutcome(dll);
+  for (i = 0; i < used; ++i) printf("%s\n", Utf8(buffers[i]));
   return 0;
 }

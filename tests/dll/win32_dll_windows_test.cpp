@@ -55,6 +55,20 @@ TEST_F(DllWindows, HandlesOfNoWindowOrTheWrongKindAreBadArguments) {
   EXPECT_EQ(velto_ListItemsToText(Handle(edit_), result, kRoom), VELTO_BAD_ARGUMENT);
   EXPECT_EQ(velto_SaveTextBox(Handle(list_), L"C:\\unused.txt"), VELTO_BAD_ARGUMENT);
   EXPECT_EQ(velto_HideWindow(Handle(gone)), VELTO_BAD_ARGUMENT);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_BAD_ARGUMENT);
+}
+
+TEST_F(DllWindows, AFlagIsNeverTrueForABadArgument) {
+  HWND gone = ::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  ::DestroyWindow(gone);
+  EXPECT_EQ(velto_ClickControl(Handle(gone)), VELTO_FALSE);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_BAD_ARGUMENT);
+  EXPECT_EQ(velto_SetControlText(Handle(gone), L"x"), VELTO_FALSE);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_BAD_ARGUMENT);
+  EXPECT_EQ(velto_FileExists(nullptr), VELTO_FALSE);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_BAD_ARGUMENT);
+  EXPECT_EQ(velto_SetControlText(Handle(edit_), L"fine"), VELTO_TRUE);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_DONE);
 }
 
 }  // namespace

@@ -70,10 +70,11 @@ StandinProcess::~StandinProcess() {
 
 bool StandinProcess::HostMemoryIsEmulated() const {
   const char* runner = std::getenv("VELTO_X86_RUNNER");
-  // The host is of this program's bitness, unless VELTO_STANDIN_HOST names the other's.
-  const bool thisIs32Bit = sizeof(void*) == 4;
-  const bool hostIs32Bit = std::getenv("VELTO_STANDIN_HOST") ? !thisIs32Bit : thisIs32Bit;
-  return hostIs32Bit && runner && std::string(runner) == "qemu-i386";
+  if (!started_ || !runner || std::string(runner) != "qemu-i386")
+    return false;
+  // On 64-bit Windows (and wine64) a 32-bit process is a WOW64 one.
+  BOOL hostIs32Bit = FALSE;
+  return ::IsWow64Process(process_.hProcess, &hostIs32Bit) && hostIs32Bit;
 }
 
 std::vector<std::string> StandinProcess::Records() const {

@@ -8,6 +8,7 @@
 #include "host/substitute_desktop.h"
 #include "standin/standin_host.h"
 #include "standin/substitute/substitute_host_windows.h"
+#include "support/outcome_print.h"
 
 namespace velto::testing {
 
@@ -49,6 +50,14 @@ class HostTest : public ::testing::Test {
     }
     return host::kNoWindow;
   }
+  // How the routine's call ended, from a call begun afresh.
+  template <typename Routine>
+  host::Outcome OutcomeOf(Routine routine) {
+    desktop_.BeginCall();
+    routine();
+    return desktop_.LastOutcome();
+  }
+
   host::WindowHandle InnerToolbar() const {
     return Child(Child(standin_.frame(), "AOL Toolbar"), "_AOL_Toolbar");
   }

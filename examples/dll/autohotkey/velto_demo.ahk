@@ -17,7 +17,8 @@ if (!room) {
     MsgBox, No chat room is open.
     ExitApp
 }
-DllCall("velto.dll\velto_SendChatLine", "Str", "‹ back in a minute ›", "Int")
+if !DllCall("velto.dll\velto_SendChatLine", "Str", "‹ back in a minute ›", "Int")
+    MsgBox % "Not sent: " . StrGet(DllCall("velto.dll\velto_OutcomeName", "Int", DllCall("velto.dll\velto_LastOutcome", "Int"), "Ptr"), "UTF-16")
 name := TextResult("velto_GetScreenName")
 caption := TextResult("velto_GetWindowCaption", "Ptr", room)
 reversed := TextResult("velto_ReverseText", "Str", name)

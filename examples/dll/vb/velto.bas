@@ -15,6 +15,16 @@ Option Explicit
 Public Const VELTO_TRUE As Long = -1
 Public Const VELTO_BAD_ARGUMENT As Long = -2
 
+' How the last call ended: If velto_LastOutcome() = VELTO_OUTCOME_HOST_DID_NOT_ANSWER Then ...
+Public Const VELTO_OUTCOME_DONE As Long = 0
+Public Const VELTO_OUTCOME_NOTHING_TO_ACT_ON As Long = 1
+Public Const VELTO_OUTCOME_HOST_DID_NOT_ANSWER As Long = 2
+Public Const VELTO_OUTCOME_TIMED_OUT As Long = 3
+Public Const VELTO_OUTCOME_QUIT_REQUESTED As Long = 4
+Public Const VELTO_OUTCOME_BAD_ARGUMENT As Long = 5
+Public Const VELTO_OUTCOME_FAILED As Long = 6
+Public Declare Function velto_LastOutcome Lib "velto.dll" () As Long
+
 Public Declare Function velto_FindChatRoom Lib "velto.dll" () As Long
 Public Declare Function velto_SendChatLine Lib "velto.dll" (ByVal text As Long) As Long
 Public Declare Function velto_OpenKeyword Lib "velto.dll" (ByVal keyword As Long) As Long

@@ -82,7 +82,7 @@ WindowHandle FindPersonWindow(host::Platform& platform) {
 }
 
 void IgnoreChatPerson(host::Platform& platform, int index) {
-  if (index < 0 || index > CountChatPeople(platform) - 1)
+  if (!IndexInRange(platform, index, [&] { return CountChatPeople(platform); }))
     return;
   const WindowHandle list = FindChatPeopleList(platform);
   std::int32_t zero = 0;

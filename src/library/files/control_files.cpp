@@ -13,7 +13,7 @@ constexpr char kPairSeparator = '*';
 
 std::optional<SequentialInput> OpenForInput(FileServices& files, const std::string& path) {
   std::optional<std::string> bytes = files.ReadFileContents(path);
-  if (!bytes)
+  if (!files.Told(bytes.has_value()))
     return std::nullopt;
   return SequentialInput(std::move(*bytes));
 }
@@ -25,7 +25,7 @@ std::string ReadItem(SequentialInput& input) {
 void SaveItems(FileServices& files, const std::string& path, const library::ListItems& list) {
   SequentialOutput output;
   for (int i = 0; i < list.Count(); ++i) output.WriteItem(host::ToHostBytes(list.Item(i)));
-  files.WriteFileAtomically(path, output.Bytes());
+  files.Told(files.WriteFileAtomically(path, output.Bytes()));
 }
 
 void LoadItems(FileServices& files, host::Platform& platform, const std::string& path,
@@ -46,7 +46,7 @@ void SaveTextBox(FileServices& files, const library::TextBoxControl& textBox,
                  const std::string& path) {
   SequentialOutput output;
   output.WriteItem(host::ToHostBytes(textBox.Text()));
-  files.WriteFileAtomically(path, output.Bytes());
+  files.Told(files.WriteFileAtomically(path, output.Bytes()));
 }
 
 void LoadTextBox(FileServices& files, library::TextBoxControl& textBox, const std::string& path) {
@@ -82,7 +82,7 @@ void SaveListPair(FileServices& files, const std::string& path, const library::L
     const std::string right = i < second.Count() ? second.Item(i) : std::string();
     output.WriteItem(host::ToHostBytes(first.Item(i) + kPairSeparator + right));
   }
-  files.WriteFileAtomically(path, output.Bytes());
+  files.Told(files.WriteFileAtomically(path, output.Bytes()));
 }
 
 void LoadListPair(FileServices& files, host::Platform& platform, const std::string& path,

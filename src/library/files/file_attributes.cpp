@@ -9,8 +9,8 @@ bool IsFound(FileServices& files, const std::string& path) {
 }
 
 void SetAttributesWhenFound(FileServices& files, const std::string& path, int attributes) {
-  if (IsFound(files, path))
-    files.SetFileAttributesA(path, attributes);
+  if (files.Told(IsFound(files, path), host::Outcome::kNothingToActOn))
+    files.Told(files.SetFileAttributesA(path, attributes));
 }
 
 }  // namespace

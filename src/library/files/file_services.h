@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "host/outcome.h"
 #include "host/window_handle.h"
 
 // sndPlaySoundA's flags, under their Win32 names. Guarded so that a file which also
@@ -87,6 +88,20 @@ class FileServices {
   // Fails, leaving the file as it was, where opening it for output would fail: it is
   // read-only, hidden or a folder, or its folder does not exist.
   virtual bool WriteFileAtomically(const std::string& path, const std::string& bytes) = 0;
+
+  // How the latest call made on these services ended, as host::Platform keeps it for the
+  // host: a file that could not be read or written is a failure, one that is not there
+  // to act on is nothing to act on.
+  void BeginCall() { outcomes_.Begin(); }
+  host::Outcome LastOutcome() const { return outcomes_.Last(); }
+  // Records kDone when `succeeded`, else `otherwise`; returns `succeeded`.
+  bool Told(bool succeeded, host::Outcome otherwise = host::Outcome::kFailed) {
+    outcomes_.Record(succeeded ? host::Outcome::kDone : otherwise);
+    return succeeded;
+  }
+
+ private:
+  host::OutcomeRecord outcomes_;
 };
 
 }  // namespace velto::library

@@ -23,7 +23,7 @@ std::string ToLowerCase(const std::string& text) {
 
 void WriteIniValue(FileServices& files, const std::string& section, const std::string& key,
                    const std::string& value, const std::string& file) {
-  files.WritePrivateProfileStringA(section, ToUpperCase(key), value, file);
+  files.Told(files.WritePrivateProfileStringA(section, ToUpperCase(key), value, file));
 }
 
 std::string ReadIniValue(FileServices& files, const std::string& section, std::string& key,

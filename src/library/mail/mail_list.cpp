@@ -18,7 +18,7 @@ constexpr char kFieldSeparator = '\t';
 constexpr std::intptr_t kNoSuchEntry = -1;  // LB_ERR
 
 bool IsEntryIndex(host::Platform& platform, WindowHandle list, int index) {
-  return index >= 0 && index < CountMailEntries(platform, list);
+  return IndexInRange(platform, index, [&] { return CountMailEntries(platform, list); });
 }
 
 // Selects the entry and clicks the delete button, letting the host act after each;

@@ -18,13 +18,14 @@ WindowHandle FindHostChildWhere(host::Platform& platform,
   for (WindowHandle child = host::FindChild(platform, mdi, host::host_class::kChild); child;
        child = host::FindNextChild(platform, mdi, child, host::host_class::kChild)) {
     if (test(child))
-      return child;
+      return host::Found(platform, child);
   }
-  return host::kNoWindow;
+  return host::Found(platform, host::kNoWindow);
 }
 
 WindowHandle FindChatPeopleList(host::Platform& platform) {
-  return host::FindChild(platform, host::FindChatRoom(platform), host::host_class::kListBox);
+  return host::Found(platform, host::FindChild(platform, host::FindChatRoom(platform),
+                                               host::host_class::kListBox));
 }
 
 HostMessageBox FindHostMessageBox(host::Platform& platform) {
@@ -33,6 +34,19 @@ HostMessageBox FindHostMessageBox(host::Platform& platform) {
   found.ok =
       host::FindChild(platform, found.box, host::host_class::kButton, host::host_caption::kOk);
   return found;
+}
+
+bool ActsOn(host::Platform& platform, WindowHandle window) {
+  if (!window)
+    platform.Outcomes().Record(host::Outcome::kNothingToActOn);
+  return !window.IsNone();
+}
+
+bool IndexInRange(host::Platform& platform, int index, const std::function<int()>& count) {
+  const bool inRange = index >= 0 && index < count();
+  if (!inRange)
+    platform.Outcomes().Record(host::Outcome::kNothingToActOn);
+  return inRange;
 }
 
 bool WaitForHostWindow(host::Platform& platform, const std::function<bool()>& done) {

@@ -40,11 +40,13 @@ void RunHostMenuItem(host::Platform& platform, int menuPosition, int itemPositio
   if (!frame)
     return;
   const MenuHandle menu = platform.GetSubMenu(platform.GetMenu(frame), menuPosition);
-  if (!menu)
+  const std::uint32_t command = menu ? platform.GetMenuItemID(menu, itemPosition) : kNoCommand;
+  if (command == kNoCommand) {
+    // No such menu, or an entry that runs nothing.
+    platform.Outcomes().Record(host::Outcome::kNothingToActOn);
     return;
-  const std::uint32_t command = platform.GetMenuItemID(menu, itemPosition);
-  if (command != kNoCommand)
-    RunCommand(platform, frame, command);
+  }
+  RunCommand(platform, frame, command);
 }
 
 void RunHostMenuText(host::Platform& platform, const std::string& text) {
@@ -52,6 +54,9 @@ void RunHostMenuText(host::Platform& platform, const std::string& text) {
   if (!frame)
     return;
   const MenuHandle bar = platform.GetMenu(frame);
+  // Without a bar, or without an entry of the text that runs something, there was
+  // nothing to act on.
+  platform.Outcomes().Record(host::Outcome::kNothingToActOn);
   if (!bar)
     return;
   const int menus = platform.GetMenuItemCount(bar);
@@ -71,7 +76,7 @@ void RunHostMenuText(host::Platform& platform, const std::string& text) {
               : platform.GetMenuStringA(menu, command, kMenuTextSize, MF_BYCOMMAND);
       if (ContainsIgnoringCase(entry, text)) {
         if (command != kNoCommand)
-          RunCommand(platform, frame, command);
+          RunCommand(platform, frame, command);  // answered, it is done
         return;
       }
     }

@@ -15,7 +15,7 @@ namespace {
 // asked; a negative length (a list's LB_ERR: no item at the index) means no text.
 std::string ReadText(host::Platform& platform, WindowHandle window, std::uint32_t lengthMessage,
                      std::uint32_t textMessage, std::uint32_t index) {
-  if (!window)
+  if (!ActsOn(platform, window))
     return {};
   std::int32_t zero = 0;
   const std::intptr_t length = platform.SendMessageA(window, lengthMessage, index, zero);
@@ -37,22 +37,22 @@ void SetTopmost(host::Platform& platform, FormControl& form, int insertAfter) {
 }  // namespace
 
 void HideWindow(host::Platform& platform, WindowHandle window) {
-  if (window)
+  if (ActsOn(platform, window))
     platform.ShowWindow(window, SW_HIDE);
 }
 
 void UnhideWindow(host::Platform& platform, WindowHandle window) {
-  if (window)
+  if (ActsOn(platform, window))
     platform.ShowWindow(window, SW_SHOW);
 }
 
 void CloseHostWindow(host::Platform& platform, WindowHandle window) {
-  if (window)
+  if (ActsOn(platform, window))
     platform.PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
 bool SetControlText(host::Platform& platform, WindowHandle window, const std::string& text) {
-  if (!window)
+  if (!ActsOn(platform, window))
     return false;
   platform.SendMessageA(window, WM_SETTEXT, 0, text);
   return HostAnswered(platform);
@@ -68,7 +68,7 @@ std::string GetListText(host::Platform& platform, WindowHandle list) {
 }
 
 bool PressSpace(host::Platform& platform, WindowHandle window) {
-  if (!window)
+  if (!ActsOn(platform, window))
     return false;
   std::int32_t zero = 0;
   platform.SendMessageA(window, WM_KEYDOWN, VK_SPACE, zero);
@@ -79,7 +79,7 @@ bool PressSpace(host::Platform& platform, WindowHandle window) {
 }
 
 bool ClickControl(host::Platform& platform, WindowHandle window) {
-  if (!window)
+  if (!ActsOn(platform, window))
     return false;
   // The host's controls read lParam as the address of a zero, not as a position.
   std::int32_t zero = 0;

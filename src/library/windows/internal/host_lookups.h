@@ -23,6 +23,15 @@ struct HostMessageBox {
 };
 HostMessageBox FindHostMessageBox(host::Platform& platform);
 
+// Whether there is a window to act on; window 0 is nothing to act on, and the call's
+// outcome says so.
+bool ActsOn(host::Platform& platform, host::WindowHandle window);
+
+// Whether index names one of the entries (from 0) that `count` counts, counted only for
+// an index that is not negative; an index out of range is nothing to act on, and the
+// call's outcome says so.
+bool IndexInRange(host::Platform& platform, int index, const std::function<int()>& count);
+
 // The wait for a host window: runs the pump and tests `done` until it holds, looking
 // again every host::timings::kWindowPollSeconds; gives up after
 // timings::kHostWindowWaitSeconds. Returns whether `done` held.

@@ -1,0 +1,36 @@
+// The outcome of the calling thread's last call, as velto.h declares it.
+#include "dll/dll_boundary.h"
+#include "dll/velto.h"
+
+namespace dll = velto::dll;
+using velto::host::Outcome;
+
+static_assert(VELTO_OUTCOME_DONE == static_cast<int>(Outcome::kDone) &&
+                  VELTO_OUTCOME_NOTHING_TO_ACT_ON == static_cast<int>(Outcome::kNothingToActOn) &&
+                  VELTO_OUTCOME_HOST_DID_NOT_ANSWER ==
+                      static_cast<int>(Outcome::kHostDidNotAnswer) &&
+                  VELTO_OUTCOME_TIMED_OUT == static_cast<int>(Outcome::kTimedOut) &&
+                  VELTO_OUTCOME_QUIT_REQUESTED == static_cast<int>(Outcome::kQuitRequested) &&
+                  VELTO_OUTCOME_BAD_ARGUMENT == static_cast<int>(Outcome::kBadArgument) &&
+                  VELTO_OUTCOME_FAILED == static_cast<int>(Outcome::kFailed),
+              "velto.h's outcome codes are the library's outcomes");
+
+namespace {
+
+// The names as UTF-16 text that lives as long as the DLL, one per code.
+const char16_t* const kNames[] = {u"done",      u"nothing to act on", u"the host did not answer",
+                                  u"timed out", u"quit requested",    u"bad argument",
+                                  u"failed"};
+constexpr int kNameCount = static_cast<int>(sizeof kNames / sizeof kNames[0]);
+
+}  // namespace
+
+int VELTO_CALL velto_LastOutcome(void) {
+  return static_cast<int>(dll::KeptOutcome());
+}
+
+const VELTO_CHAR* VELTO_CALL velto_OutcomeName(int code) {
+  if (code < 0 || code >= kNameCount)
+    return nullptr;
+  return reinterpret_cast<const VELTO_CHAR*>(kNames[code]);
+}
