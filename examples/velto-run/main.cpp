@@ -22,6 +22,7 @@
 
 #include "routine_table.h"
 #include "win32_console.h"
+#include "win32_window_argument.h"
 
 namespace velto_run {
 namespace {
@@ -85,6 +86,9 @@ std::string BadArguments(const Routine& routine, const std::vector<std::string>&
     if (routine.parameters[i][0] == '#' && !ParsesAsNumber(arguments[i]))
       return "the argument <" + routine.parameters[i] + "> of " + routine.name +
              " is a number, not \"" + arguments[i] + "\"";
+    if (routine.parameters[i] == "#window" && routine.run && !NamesAWindow(arguments[i]))
+      return "the argument <#window> of " + routine.name + ", " + arguments[i] +
+             ", names no window: bad argument";
   }
   return {};
 }

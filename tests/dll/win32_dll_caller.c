@@ -11,10 +11,11 @@
  * call's outcome, "outcome: <code> <name>", as velto_LastOutcome and velto_OutcomeName
  * give it.
  * Exit status: 0 when the function ran; 2 for a bad command line or a missing function. */
+#include <windows.h>
+
 #include <shellapi.h>
 #include <stdio.h>
 #include <stdlib.h>
-#include <windows.h>
 
 #include "velto.h"
 

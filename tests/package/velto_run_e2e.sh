@@ -36,6 +36,8 @@ echo "-- exit statuses before any host: usage 2, nothing to act on 3"
 run_ending 2 NoSuchRoutine
 run_ending 2 DragForm 1
 [[ "$ERR" == *"needs one of the calling program's own windows"* ]] || fail "no reason given: $ERR"
+run_ending 2 GetWindowCaption 12345678
+[[ "$ERR" == *"names no window: bad argument"* ]] || fail "not named a bad argument: $ERR"
 run_ending 3 SendChatLine "to no host"
 [ -z "$OUT" ] || fail "SendChatLine printed [$OUT]"
 [ "$ERR" = "velto-run: SendChatLine: nothing to act on" ] || fail "the outcome is not named: [$ERR]"
