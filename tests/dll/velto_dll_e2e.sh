@@ -118,12 +118,14 @@ wait_until 40 host_answers || fail "the host did not come back from its hang"
 
 echo "-- outcomes: an IM window that never opens times out"
 order never-open-im
+sleep 2  # read by the stand-in within 0.2 s of its next look
 call SendInstantMessage Itt Alice "lost"
 expect_output 2  # VELTO_IM_TIMED_OUT
 expect_outcome "3 timed out"
 
 echo "-- outcomes: a room that closes as the line arrives, then no room"
 order close-room
+sleep 2
 call SendChatLine It "the last line"
 expect_output 0
 expect_outcome "2 the host did not answer"
