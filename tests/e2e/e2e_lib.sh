@@ -160,21 +160,32 @@ click() {
 # elsewhere; keys are typed only once both the X focus and the program's own focus
 # (which velto-probe reads) are where they must go, and what they did is read back. A
 # lost key fails the step that lost it, saying where the keys would have gone instead.
+#
+# The X focus is moved only once the program has made the window its active one. Moved
+# earlier, it races Wine: the program that is still active sees its X focus go to a
+# window it does not own and makes the desktop the active window, and with the X focus
+# already in place nothing would ever activate the window again. Until it is active, the
+# window is clicked at a point where a click does nothing else, as a user clicks a window
+# that is not the active one.
 
 probe() { "$WINE" "$PROBE" "$@" 2>&1 | tr -d '\r'; }
 x_focus() { xdotool getwindowfocus 2>/dev/null; }
 
-# Puts the X focus on window $1 when it is elsewhere; then true when the program's side
-# agrees: `velto-probe $2 $3 $4` (foreground-at or focus-at a screen point).
+# True when keys typed now would reach X window $1, the window at screen point $3 $4,
+# where a click is harmless; $2 is what else velto-probe must find true at that point
+# (foreground-at or focus-at).
 keys_would_reach() {
-  local window=$1
-  shift
+  local window=$1 check=$2 x=$3 y=$4
+  if ! "$WINE" "$PROBE" foreground-at "$x" "$y" >/dev/null 2>&1; then
+    xdotool mousemove "$x" "$y" click 1
+    return 1
+  fi
   [ "$(x_focus)" = "$window" ] || xdotool windowfocus --sync "$window" 2>/dev/null || return 1
-  "$WINE" "$PROBE" "$@" >/dev/null 2>&1 && [ "$(x_focus)" = "$window" ]
+  "$WINE" "$PROBE" "$check" "$x" "$y" >/dev/null 2>&1 && [ "$(x_focus)" = "$window" ]
 }
 
 # Waits until keys typed now would reach window $1 (an X window id) as the active window;
-# $2 $3 is a point inside it, $4 names the step for the failure.
+# $2 $3 is a point inside it where a click is harmless, $4 names the step for the failure.
 give_keys_to_window() {
   wait_until 30 keys_would_reach "$1" foreground-at "$2" "$3" ||
     fail "$4: keys would not reach it after 30 s (X focus on $(x_focus), wanted $1; $(probe foreground-at "$2" "$3" | tr '\n' ';'))"
@@ -201,7 +212,8 @@ type_into() {
 control_holds() { [ "$(probe text-at "$2" "$3")" = "$1" ]; }
 
 # The start-up box has no text and an OK button, which holds the box's focus: Enter
-# presses it once the box is the active window.
+# presses it once the box is the active window. Its left edge, inside the frame, is
+# empty: the button sits in the middle.
 box_gone() { ! window_exists "Velto idle"; }
 confirm_startup_box() {
   wait_until 90 window_exists "Velto idle" || fail "no start-up box"
@@ -209,7 +221,7 @@ confirm_startup_box() {
   box=$(xdotool search --name '^Velto idle$' 2>/dev/null | head -1)
   [ -n "$box" ] || fail "the start-up box went before it was confirmed"
   eval "$(xdotool getwindowgeometry --shell "$box" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-  give_keys_to_window "$box" $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) "confirming the start-up box"
+  give_keys_to_window "$box" $((X + 6)) $((Y + HEIGHT - 8)) "confirming the start-up box"
   xdotool key Return
   wait_until 30 box_gone || fail "Enter on the start-up box, the active window: the box still shows after 30 s"
 }
