@@ -119,8 +119,7 @@ int Run(const std::vector<std::string>& commandLine) {
   routine->run(session, arguments);
   for (const std::string& line : session.output) WriteLine(stdout, line);
   // A routine runs on the host or on the files; the one that had a word tells.
-  const Outcome outcome =
-      files.LastOutcome() != Outcome::kDone ? files.LastOutcome() : platform.LastOutcome();
+  const Outcome outcome = files.LastOutcomeWith(platform.LastOutcome());
   if (outcome != Outcome::kDone)
     WriteLine(stderr, "velto-run: " + routine->name + ": " + velto::host::OutcomeName(outcome));
   return ExitStatusOf(outcome);

@@ -17,11 +17,27 @@ static_assert(VELTO_OUTCOME_DONE == static_cast<int>(Outcome::kDone) &&
 
 namespace {
 
-// The names as UTF-16 text that lives as long as the DLL, one per code.
-const char16_t* const kNames[] = {u"done",      u"nothing to act on", u"the host did not answer",
-                                  u"timed out", u"quit requested",    u"bad argument",
-                                  u"failed"};
-constexpr int kNameCount = static_cast<int>(sizeof kNames / sizeof kNames[0]);
+constexpr int kNameCount = static_cast<int>(Outcome::kFailed) + 1;
+
+// An outcome's name as UTF-16 text, widened while compiling from the library's own.
+struct WideName {
+  char16_t text[32] = {};
+};
+constexpr WideName Widened(Outcome outcome) {
+  WideName name;
+  const char* narrow = velto::host::OutcomeName(outcome);
+  for (int i = 0; narrow[i] != '\0'; ++i) name.text[i] = static_cast<char16_t>(narrow[i]);
+  return name;
+}
+
+// Lives as long as the DLL, one per code.
+constexpr WideName kNames[kNameCount] = {Widened(Outcome::kDone),
+                                         Widened(Outcome::kNothingToActOn),
+                                         Widened(Outcome::kHostDidNotAnswer),
+                                         Widened(Outcome::kTimedOut),
+                                         Widened(Outcome::kQuitRequested),
+                                         Widened(Outcome::kBadArgument),
+                                         Widened(Outcome::kFailed)};
 
 }  // namespace
 
@@ -32,5 +48,5 @@ int VELTO_CALL velto_LastOutcome(void) {
 const VELTO_CHAR* VELTO_CALL velto_OutcomeName(int code) {
   if (code < 0 || code >= kNameCount)
     return nullptr;
-  return reinterpret_cast<const VELTO_CHAR*>(kNames[code]);
+  return reinterpret_cast<const VELTO_CHAR*>(kNames[code].text);
 }

@@ -48,8 +48,7 @@ library::Win32FormControl FormOf(VELTO_WINDOW form) {
 }
 
 host::Outcome Session::Outcome() const {
-  const host::Outcome filesOutcome = files.LastOutcome();
-  return filesOutcome != host::Outcome::kDone ? filesOutcome : platform.LastOutcome();
+  return files.LastOutcomeWith(platform.LastOutcome());
 }
 
 VELTO_WINDOW Handle(host::WindowHandle window) {

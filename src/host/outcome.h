@@ -14,8 +14,27 @@ enum class Outcome {
   kFailed,            // an unexpected error, or a file that could not be read or written
 };
 
-// The outcome's name as a caller reads it: "done", "nothing to act on", ...
-const char* OutcomeName(Outcome outcome);
+// The outcome's name as a caller reads it: "done", "nothing to act on", ... Known while
+// compiling, so that the DLL's UTF-16 copies are made from these.
+constexpr const char* OutcomeName(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kDone:
+      return "done";
+    case Outcome::kNothingToActOn:
+      return "nothing to act on";
+    case Outcome::kHostDidNotAnswer:
+      return "the host did not answer";
+    case Outcome::kTimedOut:
+      return "timed out";
+    case Outcome::kQuitRequested:
+      return "quit requested";
+    case Outcome::kBadArgument:
+      return "bad argument";
+    case Outcome::kFailed:
+      return "failed";
+  }
+  return "failed";
+}
 
 // The outcome of the calls made on one platform object. Only the few places that know
 // how a step ended tell it (the sends, the waits, the finders of host windows, the file

@@ -1,6 +1,6 @@
-"""velto.h, velto.def and the examples of every language declare the same functions with
-the same number of arguments; with --dll, the DLL exports exactly the .def's names,
-undecorated.   check_declarations.py <repo> [--dll velto.dll --objdump <objdump>]"""
+"""The examples of every language declare only functions of velto.h, with the same number
+of arguments; with --dll, the DLL exports exactly velto.h's names, undecorated (its .def is
+made from velto.h).   check_declarations.py <repo> [--dll velto.dll --objdump <objdump>]"""
 import argparse
 import importlib.util
 import pathlib
@@ -35,11 +35,6 @@ def header(repo):
     for name, params in re.findall(r"VELTO_API (?:const )?\w+\*? VELTO_CALL velto_(\w+)\(([^)]*)\);", text):
         found[name] = 0 if params.strip() == "void" else len(split_arguments(params))
     return found
-
-
-def definitions(repo):
-    text = (repo / "src/dll/velto.def").read_text()
-    return {name: int(size) // 4 for name, size in re.findall(r"^\s+velto_(\w+)@(\d+)", text, re.M)}
 
 
 def visual_basic(repo):
@@ -85,10 +80,8 @@ def main():
     faults = []
     if len(declared) < 100:
         faults.append(f"velto.h: only {len(declared)} functions read")
-    sources = {"velto.def": definitions(arguments.repo), "velto.bas": visual_basic(arguments.repo),
-               "velto_demo.ahk": autohotkey(arguments.repo), "velto.py": python(arguments.repo)}
-    if set(sources["velto.def"]) != set(declared):
-        faults.append(f"velto.def and velto.h differ in: {sorted(set(sources['velto.def']) ^ set(declared))}")
+    sources = {"velto.bas": visual_basic(arguments.repo), "velto_demo.ahk": autohotkey(arguments.repo),
+               "velto.py": python(arguments.repo)}
     for source, functions in sources.items():
         for name, count in functions.items():
             if name not in declared:
@@ -99,11 +92,11 @@ def main():
         exported = exports(arguments.dll, arguments.objdump)
         wanted = {"velto_" + name for name in declared}
         if exported != wanted:
-            faults.append(f"the DLL's exports differ from velto.def in: {sorted(exported ^ wanted)}")
+            faults.append(f"the DLL's exports differ from velto.h in: {sorted(exported ^ wanted)}")
     for fault in faults:
         print("FAIL:", fault)
     if not faults:
-        print(f"{len(declared)} functions: velto.h, velto.def, VB, AutoHotkey and Python agree"
+        print(f"{len(declared)} functions: velto.h, VB, AutoHotkey and Python agree"
               + (", and the DLL exports them undecorated" if arguments.dll else ""))
     return 1 if faults else 0
 

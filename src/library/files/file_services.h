@@ -94,6 +94,11 @@ class FileServices {
   // to act on is nothing to act on.
   void BeginCall() { outcomes_.Begin(); }
   host::Outcome LastOutcome() const { return outcomes_.Last(); }
+  // ... for a call that ran on the host too: these services' word where they have one,
+  // else the host's.
+  host::Outcome LastOutcomeWith(host::Outcome hostOutcome) const {
+    return LastOutcome() != host::Outcome::kDone ? LastOutcome() : hostOutcome;
+  }
   // Records kDone when `succeeded`, else `otherwise`; returns `succeeded`.
   bool Told(bool succeeded, host::Outcome otherwise = host::Outcome::kFailed) {
     outcomes_.Record(succeeded ? host::Outcome::kDone : otherwise);
