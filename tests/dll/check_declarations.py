@@ -1,5 +1,5 @@
 """The examples of every language declare only functions of velto.h, with the same number
-of arguments; with --dll, the DLL exports exactly velto.h's names, undecorated (its .def is
+of arguments (the Python module's table: the same kinds of parameters); with --dll, the DLL exports exactly velto.h's names, undecorated (its .def is
 made from velto.h).   check_declarations.py <repo> [--dll velto.dll --objdump <objdump>]"""
 import argparse
 import importlib.util
@@ -30,11 +30,28 @@ def split_arguments(text):
 
 
 def header(repo):
+    """Each function of velto.h with its parameters, as (type, name) pairs."""
     text = (repo / "src/dll/velto.h").read_text()
     found = {}
     for name, params in re.findall(r"VELTO_API (?:const )?\w+\*? VELTO_CALL velto_(\w+)\(([^)]*)\);", text):
-        found[name] = 0 if params.strip() == "void" else len(split_arguments(params))
+        parameters = [] if params.strip() == "void" else split_arguments(params)
+        found[name] = [tuple(re.match(r"(.*?)\s*(\w+)$", " ".join(p.split())).groups()) for p in parameters]
     return found
+
+
+def kinds(parameters):
+    """The parameters as the Python module's table writes them: a buffer with its size is
+    one in/out text, or the result's buffer when it is named result."""
+    found, i = [], 0
+    while i < len(parameters):
+        kind, name = parameters[i]
+        if kind == "VELTO_CHAR*" and i + 1 < len(parameters) and parameters[i + 1] == ("int", name + "Size"):
+            found.append("out" if name == "result" else "inout")
+            i += 2
+            continue
+        found.append({"const VELTO_CHAR*": "text", "int": "int", "VELTO_WINDOW": "window"}.get(kind, kind))
+        i += 1
+    return tuple(found)
 
 
 def visual_basic(repo):
@@ -59,9 +76,7 @@ def python(repo):
     module_location = importlib.util.spec_from_file_location("velto", repo / "examples/dll/python/velto.py")
     module = importlib.util.module_from_spec(module_location)
     module_location.loader.exec_module(module)
-    wide = {module.INOUT, module.OUT}
-    return {name: sum(2 if kind in wide else 1 for kind in parameters)
-            for name, (parameters, _) in module.ROUTINES.items()}
+    return {name: parameters for name, (parameters, _) in module.ROUTINES.items()}
 
 
 def exports(dll, objdump):
@@ -76,12 +91,17 @@ def main():
     parser.add_argument("--dll")
     parser.add_argument("--objdump")
     arguments = parser.parse_args()
-    declared = header(arguments.repo)
+    parameters = header(arguments.repo)
+    declared = {name: len(each) for name, each in parameters.items()}
     faults = []
     if len(declared) < 100:
         faults.append(f"velto.h: only {len(declared)} functions read")
-    sources = {"velto.bas": visual_basic(arguments.repo), "velto_demo.ahk": autohotkey(arguments.repo),
-               "velto.py": python(arguments.repo)}
+    sources = {"velto.bas": visual_basic(arguments.repo), "velto_demo.ahk": autohotkey(arguments.repo)}
+    for name, written in python(arguments.repo).items():
+        if name not in parameters:
+            faults.append(f"velto.py: velto_{name} is not in velto.h")
+        elif written != kinds(parameters[name]):
+            faults.append(f"velto.py: velto_{name} takes {written}, velto.h says {kinds(parameters[name])}")
     for source, functions in sources.items():
         for name, count in functions.items():
             if name not in declared:
