@@ -213,15 +213,26 @@ control_holds() { [ "$(probe text-at "$2" "$3")" = "$1" ]; }
 
 # The start-up box has no text and an OK button, which holds the box's focus: Enter
 # presses it once the box is the active window. Its left edge, inside the frame, is
-# empty: the button sits in the middle.
+# empty: the button sits in the middle. Wine may still move the box after it first shows,
+# so its place is read again on every look.
 box_gone() { ! window_exists "Velto idle"; }
+startup_box_point() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  echo "$((X + 6)) $((Y + HEIGHT - 8))"
+}
+startup_box_takes_keys() {
+  # shellcheck disable=SC2046
+  keys_would_reach "$1" foreground-at $(startup_box_point "$1")
+}
 confirm_startup_box() {
   wait_until 90 window_exists "Velto idle" || fail "no start-up box"
-  local box X Y WIDTH HEIGHT
+  local box
   box=$(xdotool search --name '^Velto idle$' 2>/dev/null | head -1)
   [ -n "$box" ] || fail "the start-up box went before it was confirmed"
-  eval "$(xdotool getwindowgeometry --shell "$box" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-  give_keys_to_window "$box" $((X + 6)) $((Y + HEIGHT - 8)) "confirming the start-up box"
+  # shellcheck disable=SC2046
+  wait_until 30 startup_box_takes_keys "$box" ||
+    fail "confirming the start-up box: keys would not reach it after 30 s (X focus on $(x_focus), wanted $box; $(probe foreground-at $(startup_box_point "$box") | tr '\n' ';'))"
   xdotool key Return
   wait_until 30 box_gone || fail "Enter on the start-up box, the active window: the box still shows after 30 s"
 }
