@@ -55,8 +55,9 @@ void AddLoadRoutines(Routines& routines) {
                         for (int i = 0; i < first.Count(); ++i)
                           Print(s, first.Item(i) + "*" + second.Item(i));
                       }});
-  for (const char* name : {"SaveTextBox", "SaveListBox", "SaveComboBox"})
-    routines.push_back(NeedsOwnWindow(name, {"#control", "path"}));
+  routines.push_back(NeedsOwnWindow("SaveTextBox", {"#textBox", "path"}));
+  routines.push_back(NeedsOwnWindow("SaveListBox", {"path", "#listBox"}));
+  routines.push_back(NeedsOwnWindow("SaveComboBox", {"path", "#comboBox"}));
   routines.push_back(NeedsOwnWindow("SaveListPair", {"path", "#first", "#second"}));
 }
 

@@ -19,8 +19,9 @@ Routine AtIndex(std::string name, void (*routine)(Platform&, int)) {
           }};
 }
 
-Routine FieldAt(std::string name, std::string (*routine)(Platform&, int)) {
-  return {std::move(name), {"#index"}, [routine](Session& s, Arguments& a) {
+Routine FieldAt(std::string name, std::string (*routine)(Platform&, int),
+                std::string parameter = "#index") {
+  return {std::move(name), {std::move(parameter)}, [routine](Session& s, Arguments& a) {
             Print(s, routine(s.platform, a.Number(0)));
           }};
 }
@@ -54,7 +55,7 @@ void AddWritingRoutines(Routines& routines) {
   routines.push_back(Plain("ResetMailPreferences", library::ResetMailPreferences));
   routines.push_back(Finding("FindMailErrorWindow", library::FindMailErrorWindow));
   routines.push_back(Counting("CountMailErrors", library::CountMailErrors));
-  routines.push_back(FieldAt("MailErrorName", library::MailErrorName));
+  routines.push_back(FieldAt("MailErrorName", library::MailErrorName, "#n"));
 }
 
 void AddMailboxRoutines(Routines& routines) {

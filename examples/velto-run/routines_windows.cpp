@@ -19,8 +19,9 @@ Routine OnWindow(std::string name, Result (*routine)(Platform&, WindowHandle)) {
           }};
 }
 
-Routine ReadWindow(std::string name, std::string (*routine)(Platform&, WindowHandle)) {
-  return {std::move(name), {"#window"}, [routine](Session& s, Arguments& a) {
+Routine ReadWindow(std::string name, std::string parameter,
+                   std::string (*routine)(Platform&, WindowHandle)) {
+  return {std::move(name), {std::move(parameter)}, [routine](Session& s, Arguments& a) {
             Print(s, routine(s.platform, a.Window(0)));
           }};
 }
@@ -34,8 +35,8 @@ void AddWindowRoutines(Routines& routines) {
   routines.push_back({"SetControlText", {"#window", "text"}, [](Session& s, Arguments& a) {
                         library::SetControlText(s.platform, a.Window(0), a.Text(1));
                       }});
-  routines.push_back(ReadWindow("GetControlText", library::GetControlText));
-  routines.push_back(ReadWindow("GetListText", library::GetListText));
+  routines.push_back(ReadWindow("GetControlText", "#window", library::GetControlText));
+  routines.push_back(ReadWindow("GetListText", "#list", library::GetListText));
   routines.push_back(OnWindow("PressSpace", library::PressSpace));
   routines.push_back(OnWindow("ClickControl", library::ClickControl));
   for (const char* name : {"MakeTopmost", "ClearTopmost", "SlideFormDown", "SlideFormUp",

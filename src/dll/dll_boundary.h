@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <type_traits>
 
 #include "dll/velto.h"
@@ -84,6 +85,88 @@ int Call(Body body) noexcept {
     KeepOutcome(host::Outcome::kFailed);
     return kFlag ? VELTO_FALSE : VELTO_FAILED;
   }
+}
+
+// ---- The exports the build writes from velto.h ----
+// Most exports are made from their declaration in velto.h: each passes the caller's
+// arguments as they came (a buffer with its size, a window, wrapped as below) to Export,
+// which reads them as the library routine's parameters want them, runs the routine and
+// answers as velto.h describes.
+
+// A text buffer the routine edits, and the buffer of a text result, as the caller gave them.
+struct EditedText {
+  VELTO_CHAR* buffer;
+  int size;
+};
+struct ResultText {
+  VELTO_CHAR* buffer;
+  int size;
+};
+
+// An argument as the call holds it while the routine runs: texts converted (a bad one
+// throws BadArgument, inside the call).
+inline std::string Hold(const VELTO_CHAR* text) {
+  return Text(text);
+}
+inline int Hold(int number) {
+  return number;
+}
+inline InOut Hold(EditedText edited) {
+  return InOut(edited.buffer, edited.size);
+}
+
+// A held argument as the routine's parameter.
+inline const std::string& Pass(const std::string& text) {
+  return text;
+}
+inline std::string& Pass(InOut& edited) {
+  return edited.text;
+}
+inline int Pass(int number) {
+  return number;
+}
+
+template <typename... Held>
+constexpr bool kEdits = (std::is_same_v<Held, InOut> || ...);
+
+// Runs `routine` on the held arguments; what the export answers before its result text:
+// an edited text is written back, and a routine that gives nothing else answers its length.
+template <typename Routine, typename... Arguments>
+auto RunHeld(Routine routine, Arguments... arguments) {
+  std::tuple<decltype(Hold(arguments))...> held{Hold(arguments)...};
+  auto run = [&] {
+    return std::apply([&](auto&... each) { return routine(Pass(each)...); }, held);
+  };
+  using Result = decltype(run());
+  if constexpr (kEdits<decltype(Hold(arguments))...> && std::is_void_v<Result>) {
+    run();
+    return std::get<InOut>(held).Put();
+  } else {
+    return run();
+  }
+}
+
+// ... for a routine whose result is a text, written into the caller's result buffer
+// (beside the edited text, when there is one: both or neither).
+template <typename Routine, typename... Arguments>
+int RunHeldForText(ResultText result, Routine routine, Arguments... arguments) {
+  const Output output(result.buffer, result.size);
+  std::tuple<decltype(Hold(arguments))...> held{Hold(arguments)...};
+  const std::string text = std::apply([&](auto&... each) { return routine(Pass(each)...); }, held);
+  if constexpr (kEdits<decltype(Hold(arguments))...>)
+    return PutBoth(std::get<InOut>(held), output, text);
+  else
+    return output.Put(text);
+}
+
+// The exports of routines that need neither the host nor the caller's windows.
+template <typename Routine, typename... Arguments>
+int Export(Routine routine, Arguments... arguments) noexcept {
+  return Call([&] { return RunHeld(routine, arguments...); });
+}
+template <typename Routine, typename... Arguments>
+int ExportText(ResultText result, Routine routine, Arguments... arguments) noexcept {
+  return Call([&] { return RunHeldForText(result, routine, arguments...); });
 }
 
 }  // namespace velto::dll

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "dll/dll_boundary.h"
 #include "host/win32_platform.h"
 #include "library/files/win32_file_services.h"
@@ -88,6 +90,73 @@ int FlagOnHost(Routine routine, Arguments... arguments) noexcept {
 template <typename Routine>
 VELTO_WINDOW FindOnHostWith(Routine routine) noexcept {
   return FindOnHost([&](Session& session) { return routine(session.platform); });
+}
+
+// ---- The exports the build writes from velto.h: their Win32 half ----
+
+// A window handle as the caller gave it, read as whatever the routine's parameter is: a
+// host window, or the caller's own list, text box or form.
+struct CallerWindow {
+  VELTO_WINDOW handle;
+};
+class WindowArgument {
+ public:
+  explicit WindowArgument(VELTO_WINDOW handle) : handle_(handle) {}
+  operator host::WindowHandle() const { return Window(handle_); }
+  operator library::ListControl&() { return list_.emplace(ListOf(handle_)); }
+  operator library::TextBoxControl&() { return textBox_.emplace(TextBoxOf(handle_)); }
+  operator library::FormControl&() { return form_.emplace(FormOf(handle_)); }
+
+ private:
+  VELTO_WINDOW handle_;
+  std::optional<library::Win32ListControl> list_;
+  std::optional<library::Win32TextBox> textBox_;
+  std::optional<library::Win32FormControl> form_;
+};
+inline WindowArgument Hold(CallerWindow window) {
+  return WindowArgument(window.handle);
+}
+inline WindowArgument& Pass(WindowArgument& window) {
+  return window;
+}
+
+// The routine with what it needs of the session put before the caller's arguments, by
+// the routine's own leading parameters: the host, the file services, or both.
+template <typename Result, typename... Rest>
+auto OnSession(Result (*routine)(Rest...), Session&) {
+  return routine;
+}
+template <typename Result, typename... Rest>
+auto OnSession(Result (*routine)(host::Platform&, Rest...), Session& session) {
+  return [routine, &session](Rest... rest) { return routine(session.platform, rest...); };
+}
+template <typename Result, typename... Rest>
+auto OnSession(Result (*routine)(library::FileServices&, Rest...), Session& session) {
+  return [routine, &session](Rest... rest) { return routine(session.files, rest...); };
+}
+template <typename Result, typename... Rest>
+auto OnSession(Result (*routine)(library::FileServices&, host::Platform&, Rest...),
+               Session& session) {
+  return [routine, &session](Rest... rest) {
+    return routine(session.files, session.platform, rest...);
+  };
+}
+
+// The exports of the routines that run on the host or on the caller's windows.
+template <typename Routine, typename... Arguments>
+int ExportOnHost(Routine routine, Arguments... arguments) noexcept {
+  return OnHost(
+      [&](Session& session) { return RunHeld(OnSession(routine, session), arguments...); });
+}
+template <typename Routine, typename... Arguments>
+int ExportTextOnHost(ResultText result, Routine routine, Arguments... arguments) noexcept {
+  return OnHost([&](Session& session) {
+    return RunHeldForText(result, OnSession(routine, session), arguments...);
+  });
+}
+template <typename Routine>
+VELTO_WINDOW ExportFinder(Routine routine) noexcept {
+  return FindOnHost([&](Session& session) { return OnSession(routine, session)(); });
 }
 
 }  // namespace velto::dll

@@ -1,6 +1,7 @@
 """The examples of every language declare only functions of velto.h, with the same number
 of arguments (the Python module's table: the same kinds of parameters); with --dll, the DLL exports exactly velto.h's names, undecorated (its .def is
-made from velto.h).   check_declarations.py <repo> [--dll velto.dll --objdump <objdump>]"""
+made from velto.h); with --velto-run, velto-run runs each of them with velto.h's parameters.
+  check_declarations.py <repo> [--dll velto.dll --objdump <objdump>] [--velto-run <command...>]"""
 import argparse
 import importlib.util
 import pathlib
@@ -79,6 +80,49 @@ def python(repo):
     return {name: parameters for name, (parameters, _) in module.ROUTINES.items()}
 
 
+def velto_run(command):
+    """Each routine `velto-run --list` names, with its parameters as it lists them."""
+    listing = subprocess.run(command + ["--list"], check=True, capture_output=True, text=True).stdout
+    return {line.split()[0]: re.findall(r"<([^>]*)>", line) for line in listing.splitlines() if line.strip()}
+
+
+def command_line_parameters(parameters):
+    """velto.h's parameters as velto-run's command line takes them, each with whether it
+    is a window: a result buffer is printed, an in/out text is one argument, a number or a
+    window is written with '#'."""
+    found, i = [], 0
+    while i < len(parameters):
+        kind, name = parameters[i]
+        if kind == "VELTO_CHAR*" and i + 1 < len(parameters) and parameters[i + 1] == ("int", name + "Size"):
+            if name != "result":
+                found.append((name, False))
+            i += 2
+            continue
+        found.append(("#" + name if kind in ("int", "VELTO_WINDOW") else name, kind == "VELTO_WINDOW"))
+        i += 1
+    return found
+
+
+def velto_run_faults(listed, parameters):
+    """velto-run runs every routine of velto.h (but the outcome's own functions) under its
+    name, with velto.h's parameters in velto.h's order; it may leave out a window that it
+    fills itself (a list whose items it prints)."""
+    faults = []
+    for name, each in parameters.items():
+        if name in ("LastOutcome", "OutcomeName"):
+            continue
+        if name not in listed:
+            faults.append(f"velto-run: no routine {name}")
+            continue
+        given = listed[name]
+        wanted = [parameter for parameter, window in command_line_parameters(each)
+                  if parameter in given or not window]
+        if wanted != given:
+            faults.append(f"velto-run: {name} takes {given}, velto.h says {wanted}")
+    faults += [f"velto-run: {name} is not in velto.h" for name in listed if name not in parameters]
+    return faults
+
+
 def exports(dll, objdump):
     text = subprocess.run([objdump, "-p", dll], check=True, capture_output=True, text=True).stdout
     table = text.split("[Ordinal/Name Pointer] Table", 1)[1]
@@ -90,6 +134,7 @@ def main():
     parser.add_argument("repo", type=pathlib.Path)
     parser.add_argument("--dll")
     parser.add_argument("--objdump")
+    parser.add_argument("--velto-run", nargs="+", help="the velto-run command, emulator first if any")
     arguments = parser.parse_args()
     parameters = header(arguments.repo)
     declared = {name: len(each) for name, each in parameters.items()}
@@ -108,6 +153,8 @@ def main():
                 faults.append(f"{source}: velto_{name} is not in velto.h")
             elif count != declared[name]:
                 faults.append(f"{source}: velto_{name} takes {count} arguments, velto.h says {declared[name]}")
+    if arguments.velto_run:
+        faults += velto_run_faults(velto_run(arguments.velto_run), parameters)
     if arguments.dll:
         exported = exports(arguments.dll, arguments.objdump)
         wanted = {"velto_" + name for name in declared}
@@ -117,6 +164,7 @@ def main():
         print("FAIL:", fault)
     if not faults:
         print(f"{len(declared)} functions: velto.h, VB, AutoHotkey and Python agree"
+              + (", velto-run runs them" if arguments.velto_run else "")
               + (", and the DLL exports them undecorated" if arguments.dll else ""))
     return 1 if faults else 0
 
