@@ -64,6 +64,25 @@ void ConfirmHostMessageBox(Platform& platform, WindowHandle box, WindowHandle im
     platform.PostMessageA(im, WM_CLOSE, 0, 0);
 }
 
+// The host reads posted keys and closes in its own time (under Wine another process may
+// take seconds). Until both are gone, the next instant message would find this box as
+// its answer, or this window as the one its keyword opened, and type into a window that
+// is about to close; so the refusal is over only once the host has closed them, or
+// once that is as overdue as a hung host.
+void AwaitRefusalClosed(Platform& platform, WindowHandle mdi, WindowHandle box, WindowHandle im) {
+  const OutcomeRecord::Quiet overdueIsNoFault(platform.Outcomes());
+  WaitForHost(
+      platform,
+      [&] {
+        const bool boxGone =
+            platform.FindWindowA(host_class::kDialog, kHostMessageBoxCaption) != box;
+        const bool windowGone =
+            !im || FindChild(platform, mdi, host_class::kChild, kInstantMessageCaption) != im;
+        return boxGone && windowGone;
+      },
+      timings::kHostMessageBoxShowSeconds, timings::kWindowPollSeconds);
+}
+
 }  // namespace
 
 InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& recipient,
@@ -106,6 +125,7 @@ InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& 
     return InstantMessageOutcome::kTaken;
   AwaitHostMessageBoxShown(platform, box);
   ConfirmHostMessageBox(platform, box, stillOpen);
+  AwaitRefusalClosed(platform, mdi, box, stillOpen);
   return InstantMessageOutcome::kRefused;
 }
 

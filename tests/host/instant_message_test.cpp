@@ -61,9 +61,17 @@ TEST_F(SendInstantMessageTest, WindowClosingMeansTakenAndNothingIsPosted) {
 
 TEST_F(SendInstantMessageTest, HostMessageBoxIsConfirmedAndTheWindowClosed) {
   WatchWindow();
+  // The box lives no virtual time at all, so its handles are kept as the routine looks.
+  WindowHandle box, button;
+  desktop_.beforeFindWindowEx = [&](WindowHandle, WindowHandle) {
+    for (WindowHandle w : desktop_.ChildrenOf(host::kNoWindow)) {
+      if (desktop_.ClassOf(w) == "#32770" && desktop_.Caption(w) == "America Online") {
+        box = w;
+        button = desktop_.ChildrenOf(w).at(1);
+      }
+    }
+  };
   EXPECT_EQ(Send(InstantMessageAnswer::kMessageBox), InstantMessageOutcome::kRefused);
-  const WindowHandle box = desktop_.FindWindowA("#32770", "America Online");
-  const WindowHandle button = desktop_.ChildrenOf(box).at(1);
   std::vector<Expected> expected = KeywordAndSend();
   expected.push_back(Posted(button, WM_KEYDOWN, 0x20));
   expected.push_back(Posted(button, WM_KEYUP, 0x20));
@@ -71,7 +79,6 @@ TEST_F(SendInstantMessageTest, HostMessageBoxIsConfirmedAndTheWindowClosed) {
   std::vector<WindowHandle> watched = Watched();
   watched.push_back(button);
   ExpectSequence(desktop_, expected, "refused", watched);
-  desktop_.RunFor(0.1);
   EXPECT_FALSE(desktop_.Exists(box));
   EXPECT_FALSE(desktop_.Exists(im_));
 }
@@ -173,6 +180,59 @@ TEST_F(HiddenMessageBoxTest, PressesABoxThatNeverShowsOnceItIsOverdue) {
   desktop_.RunFor(0.1);
   ASSERT_GE(pressedAt_, 0) << "the button took the space key";
   EXPECT_NEAR(pressedAt_ - madeAt_, host::timings::kHostMessageBoxShowSeconds, 0.1);
+}
+
+// A refusing window of a host that takes its time over posted messages, as another
+// process under Wine may: the box goes `boxCloses` seconds after its space key, the
+// window `windowCloses` seconds after its WM_CLOSE (never when negative).
+class SlowRefusalTest : public SendInstantMessageTest {
+ protected:
+  void AddSlowRefusingWindow(double boxCloses, double windowCloses) {
+    im_ = desktop_.AddWindow(standin_.mdiClient(), "AOL Child", "Send Instant Message",
+                             [this, windowCloses](auto&, WindowHandle self, const auto& m) {
+                               if (m.message == WM_CLOSE)
+                                 RemoveLater(self, windowCloses);
+                               return std::intptr_t{0};
+                             });
+    desktop_.AddWindow(im_, "RICHCNTL", "");
+    for (int i = 0; i < 8; ++i) desktop_.AddWindow(im_, "_AOL_Icon", "");
+    desktop_.AddWindow(im_, "_AOL_Icon", "", [this, boxCloses](auto&, WindowHandle, const auto& m) {
+      if (m.message == WM_LBUTTONUP)
+        MakeBox(boxCloses);
+      return std::intptr_t{0};
+    });
+  }
+  void MakeBox(double boxCloses) {
+    box_ = desktop_.AddWindow(host::kNoWindow, "#32770", "America Online");
+    desktop_.AddWindow(box_, "Button", "OK", [this, boxCloses](auto&, WindowHandle, const auto& m) {
+      if (m.message == WM_KEYUP)
+        RemoveLater(box_, boxCloses);
+      return std::intptr_t{0};
+    });
+  }
+  void RemoveLater(WindowHandle window, double seconds) {
+    if (seconds >= 0)
+      desktop_.Schedule(seconds, [this, window] { desktop_.RemoveWindow(window); });
+  }
+  WindowHandle box_;
+};
+
+// Until the host has closed them, the next instant message would take this box for its
+// answer and this window for the one its keyword opened.
+TEST_F(SlowRefusalTest, RefusedOnlyOnceTheHostHasClosedTheBoxAndTheWindow) {
+  AddSlowRefusingWindow(1.0, 2.0);
+  EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
+  EXPECT_FALSE(desktop_.Exists(box_));
+  EXPECT_FALSE(desktop_.Exists(im_));
+}
+
+TEST_F(SlowRefusalTest, AWindowThatNeverClosesHoldsTheRefusalNoLongerThanAHungHost) {
+  AddSlowRefusingWindow(0.5, -1);
+  const double start = desktop_.Now();
+  EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
+  const double took = desktop_.Now() - start;
+  EXPECT_GE(took, host::timings::kHostMessageBoxShowSeconds);
+  EXPECT_LT(took, host::timings::kHostMessageBoxShowSeconds + 2);
 }
 
 }  // namespace
