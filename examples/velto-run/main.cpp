@@ -3,6 +3,9 @@
 //
 //   velto-run <routine> [arguments...]    e.g. velto-run ReplaceText abc b X  (prints aXc)
 //   velto-run --list                      every routine with its arguments
+//   velto-run --tree                      the host's windows as the library reads them
+//   velto-run --trace <routine> [args]    runs the routine and tells on standard error
+//                                         every operation that reaches the host
 //
 // Exit status: how the routine's call ended (its outcome), named on standard error unless
 // it is done:
@@ -13,7 +16,9 @@
 // A usage answer is an unknown routine, a wrong number of arguments, a number argument
 // that is not one, or a routine that needs one of the calling program's own windows or
 // controls, which velto-run does not have.
+#include <velto/host/tracing_platform.h>
 #include <velto/host/win32_platform.h>
+#include <velto/library/host_window_tree.h>
 #include <velto/library/win32_file_services.h>
 
 #include <cstdio>
@@ -70,7 +75,20 @@ int Usage(const std::string& problem) {
   WriteLine(stderr, "velto-run: " + problem);
   WriteLine(stderr, "usage: velto-run <routine> [arguments...]");
   WriteLine(stderr, "       velto-run --list    (every routine and its arguments)");
+  WriteLine(stderr, "       velto-run --tree    (the host's windows as the library reads them)");
+  WriteLine(stderr, "       velto-run --trace <routine> [arguments...]");
   return kUsage;
+}
+
+int Tree() {
+  velto::host::Win32Platform platform;
+  platform.BeginCall();
+  const std::string tree = velto::library::DescribeHostWindows(platform);
+  std::fwrite(tree.data(), 1, tree.size(), stdout);
+  if (tree.empty())
+    WriteLine(stderr, "velto-run: no host is running: " +
+                          std::string(velto::host::OutcomeName(platform.LastOutcome())));
+  return ExitStatusOf(platform.LastOutcome());
 }
 
 int List() {
@@ -93,11 +111,47 @@ std::string BadArguments(const Routine& routine, const std::vector<std::string>&
   return {};
 }
 
-int Run(const std::vector<std::string>& commandLine) {
+// Runs the routine on `platform`; its results go to standard output, its outcome to
+// standard error unless it is done.
+Outcome RunOn(velto::host::Platform& platform, const Routine& routine,
+              const std::vector<std::string>& values) {
+  velto::library::Win32FileServices files;
+  Session session{platform, files, {}};
+  Arguments arguments(values);
+  platform.BeginCall();
+  files.BeginCall();
+  routine.run(session, arguments);
+  for (const std::string& line : session.output) WriteLine(stdout, line);
+  // A routine runs on the host or on the files; the one that had a word tells.
+  const Outcome outcome = files.LastOutcomeWith(platform.LastOutcome());
+  if (outcome != Outcome::kDone)
+    WriteLine(stderr, "velto-run: " + routine.name + ": " + velto::host::OutcomeName(outcome));
+  return outcome;
+}
+
+Outcome RunTraced(const Routine& routine, const std::vector<std::string>& values) {
+  velto::host::Win32Platform platform;
+  velto::host::TracingPlatform tracing(platform, [](const std::string& line) {
+    WriteLine(stderr, line);
+    std::fflush(stderr);
+  });
+  const Outcome outcome = RunOn(tracing, routine, values);
+  tracing.Tell("outcome " + std::string(velto::host::OutcomeName(outcome)));
+  return outcome;
+}
+
+int Run(std::vector<std::string> commandLine) {
   if (commandLine.empty())
     return Usage("no routine named");
   if (commandLine[0] == "--list")
     return commandLine.size() == 1 ? List() : Usage("--list takes no arguments");
+  if (commandLine[0] == "--tree")
+    return commandLine.size() == 1 ? Tree() : Usage("--tree takes no arguments");
+  const bool traced = commandLine[0] == "--trace";
+  if (traced)
+    commandLine.erase(commandLine.begin());
+  if (commandLine.empty())
+    return Usage("--trace takes a routine");
   const Routine* routine = FindRoutine(commandLine[0]);
   if (!routine)
     return Usage("no routine named \"" + commandLine[0] + "\"; --list shows them");
@@ -110,19 +164,10 @@ int Run(const std::vector<std::string>& commandLine) {
                           "velto-run has none");
     return kUsage;
   }
+  if (traced)
+    return ExitStatusOf(RunTraced(*routine, values));
   velto::host::Win32Platform platform;
-  velto::library::Win32FileServices files;
-  Session session{platform, files, {}};
-  Arguments arguments(values);
-  platform.BeginCall();
-  files.BeginCall();
-  routine->run(session, arguments);
-  for (const std::string& line : session.output) WriteLine(stdout, line);
-  // A routine runs on the host or on the files; the one that had a word tells.
-  const Outcome outcome = files.LastOutcomeWith(platform.LastOutcome());
-  if (outcome != Outcome::kDone)
-    WriteLine(stderr, "velto-run: " + routine->name + ": " + velto::host::OutcomeName(outcome));
-  return ExitStatusOf(outcome);
+  return ExitStatusOf(RunOn(platform, *routine, values));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The window and input primitives and the host's menus.
+// The window and input primitives, the host's menus, and its windows as the library reads them.
 #include <velto/library/host_menus.h>
+#include <velto/library/host_window_tree.h>
 #include <velto/library/primitives.h>
 
 #include "routine_table.h"
@@ -29,6 +30,7 @@ Routine ReadWindow(std::string name, std::string parameter,
 }  // namespace
 
 void AddWindowRoutines(Routines& routines) {
+  routines.push_back(Reading("DescribeHostWindows", library::DescribeHostWindows));
   routines.push_back(OnWindow("HideWindow", library::HideWindow));
   routines.push_back(OnWindow("UnhideWindow", library::UnhideWindow));
   routines.push_back(OnWindow("CloseHostWindow", library::CloseHostWindow));

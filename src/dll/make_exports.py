@@ -29,6 +29,7 @@ HEADERS = {
     "mail": ["library/mail/account_windows.h", "library/mail/filed_mail.h",
              "library/mail/mail_errors.h", "library/mail/mail_windows.h", "library/mail/mailbox.h"],
     "files": ["library/files/files_and_settings.h"],
+    "inspect": ["library/inspect/host_window_tree.h"],
 }
 
 DECLARATION = re.compile(r"/\* ---- (\w+) ---- \*/|VELTO_API ((?:const )?\w+\*?) VELTO_CALL velto_(\w+)\(([^)]*)\);")

@@ -309,5 +309,13 @@ VELTO_API int VELTO_CALL velto_LoadListPair(const VELTO_CHAR* path, VELTO_WINDOW
 VELTO_API int VELTO_CALL velto_PlayWave(const VELTO_CHAR* path);
 VELTO_API int VELTO_CALL velto_PlayMedia(const VELTO_CHAR* path);
 VELTO_API int VELTO_CALL velto_StopMedia(const VELTO_CHAR* path);
+/* ---- inspect ---- */
+/* The host's windows as the library reads them, one a line, indented by depth, with what
+ * each recognised window is and which finder says so (velto-run --tree prints the same). */
+VELTO_API int VELTO_CALL velto_DescribeHostWindows(VELTO_CHAR* result, int resultSize);
+/* Writes a trace of every later call of the calling thread to the file at `path`
+ * (emptied first): a line for each operation that reaches the host, each wait, and the
+ * call's outcome. NULL stops the trace. VELTO_FAILED when the file cannot be made. */
+VELTO_API int VELTO_CALL velto_TraceTo(const VELTO_CHAR* path);
 
 #endif /* VELTO_H */

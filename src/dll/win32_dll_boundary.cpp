@@ -47,8 +47,29 @@ library::Win32FormControl FormOf(VELTO_WINDOW form) {
   return library::Win32FormControl(Window(form));
 }
 
+Session::Session() : platform(TracedOrPlain()) {}
+
+host::Platform& Session::TracedOrPlain() {
+  std::FILE* trace = TraceFile();
+  if (!trace)
+    return win32_;
+  tracing_.emplace(win32_, [trace](const std::string& line) {
+    std::fputs(line.c_str(), trace);
+    std::fputc('\n', trace);
+    std::fflush(trace);
+  });
+  return *tracing_;
+}
+
 host::Outcome Session::Outcome() const {
   return files.LastOutcomeWith(platform.LastOutcome());
+}
+
+void Session::KeepCallOutcome() {
+  const host::Outcome outcome = Outcome();
+  KeepOutcome(outcome);
+  if (tracing_)
+    tracing_->Tell("outcome " + std::string(host::OutcomeName(outcome)));
 }
 
 VELTO_WINDOW Handle(host::WindowHandle window) {

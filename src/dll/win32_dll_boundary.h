@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
 
 #include "dll/dll_boundary.h"
+#include "host/tracing_platform.h"
 #include "host/win32_platform.h"
 #include "library/files/win32_file_services.h"
 #include "library/windows/win32_own_controls.h"
@@ -11,13 +13,29 @@
 // handles read as the library's windows and controls.
 namespace velto::dll {
 
-// Made afresh for every call: the host routines keep no state between calls.
-struct Session {
-  host::Win32Platform platform;
+// The file the calling thread's calls are traced to (velto_TraceTo); null when none.
+std::FILE* TraceFile();
+void SetTraceFile(std::FILE* file);
+
+// Made afresh for every call: the host routines keep no state between calls. When the
+// thread traces its calls, the routine runs on the tracing platform, over the real one.
+class Session {
+  // First, as `platform` below refers to one of them.
+  host::Win32Platform win32_;
+  std::optional<host::TracingPlatform> tracing_;
+
+ public:
+  Session();
+  host::Platform& platform;
   library::Win32FileServices files;
 
   // How the call went: the file services' word where they had one, else the host's.
   host::Outcome Outcome() const;
+  // Keeps the call's outcome for velto_LastOutcome, and ends the call's trace with it.
+  void KeepCallOutcome();
+
+ private:
+  host::Platform& TracedOrPlain();
 };
 
 // Runs `body` on the session and keeps the call's outcome; gives what `body` gives.
@@ -25,10 +43,10 @@ template <typename Body>
 auto RunKept(Session& session, Body& body) {
   if constexpr (std::is_void_v<decltype(body(session))>) {
     body(session);
-    KeepOutcome(session.Outcome());
+    session.KeepCallOutcome();
   } else {
     auto result = body(session);
-    KeepOutcome(session.Outcome());
+    session.KeepCallOutcome();
     return result;
   }
 }

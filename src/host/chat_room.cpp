@@ -6,22 +6,27 @@
 namespace velto::host {
 namespace {
 
-bool HasChatRoomControls(Platform& platform, WindowHandle child) {
-  // All four lookups are made, as the host may be slow to add any one of them.
-  const bool rich = !FindChild(platform, child, host_class::kRichText).IsNone();
-  const bool list = !FindChild(platform, child, host_class::kListBox).IsNone();
-  const bool icon = !FindChild(platform, child, host_class::kIcon).IsNone();
-  const bool label = !FindChild(platform, child, host_class::kStatic).IsNone();
-  return rich && list && icon && label;
-}
+// The four controls a chat room holds, as direct children.
+constexpr std::string_view kChatRoomMarkers[] = {host_class::kRichText, host_class::kListBox,
+                                                 host_class::kIcon, host_class::kStatic};
 
 }  // namespace
+
+std::vector<std::string_view> MissingChatRoomMarkers(Platform& platform, WindowHandle child) {
+  // All four lookups are made, as the host may be slow to add any one of them.
+  std::vector<std::string_view> missing;
+  for (const std::string_view marker : kChatRoomMarkers) {
+    if (!FindChild(platform, child, marker))
+      missing.push_back(marker);
+  }
+  return missing;
+}
 
 WindowHandle FindChatRoom(Platform& platform) {
   const WindowHandle mdi = FindHostMdiClient(platform, FindHostFrame(platform));
   for (WindowHandle child = FindChild(platform, mdi, host_class::kChild); child;
        child = FindNextChild(platform, mdi, child, host_class::kChild)) {
-    if (HasChatRoomControls(platform, child))
+    if (MissingChatRoomMarkers(platform, child).empty())
       return Found(platform, child);
   }
   return Found(platform, kNoWindow);

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
@@ -18,12 +21,27 @@ struct InstantMessageWindow {
   WindowHandle send;
 };
 
-InstantMessageWindow LookForInstantMessageWindow(Platform& platform, WindowHandle mdi) {
+InstantMessageWindow LookInside(Platform& platform, WindowHandle window) {
   InstantMessageWindow im;
-  im.window = FindChild(platform, mdi, host_class::kChild, kInstantMessageCaption);
-  im.text = FindChild(platform, im.window, host_class::kRichText);
-  im.send = FindNthChild(platform, im.window, host_class::kIcon, kSendButtonIndex);
+  im.window = window;
+  im.text = FindChild(platform, window, host_class::kRichText);
+  im.send = FindNthChild(platform, window, host_class::kIcon, kSendButtonIndex);
   return im;
+}
+
+bool IsAmong(const std::vector<WindowHandle>& windows, WindowHandle window) {
+  return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+// The window the keyword opened: the first one not open before it was typed. Another
+// one, left open to somebody else, would carry the message to the wrong member.
+InstantMessageWindow LookForNewWindow(Platform& platform, WindowHandle mdi,
+                                      const std::vector<WindowHandle>& before) {
+  for (const WindowHandle window : FindInstantMessageWindows(platform, mdi)) {
+    if (!IsAmong(before, window))
+      return LookInside(platform, window);
+  }
+  return {};
 }
 
 // Whether both halves of the click were answered; a press that fails is not released.
@@ -76,8 +94,7 @@ void AwaitRefusalClosed(Platform& platform, WindowHandle mdi, WindowHandle box, 
       [&] {
         const bool boxGone =
             platform.FindWindowA(host_class::kDialog, kHostMessageBoxCaption) != box;
-        const bool windowGone =
-            !im || FindChild(platform, mdi, host_class::kChild, kInstantMessageCaption) != im;
+        const bool windowGone = !im || !IsAmong(FindInstantMessageWindows(platform, mdi), im);
         return boxGone && windowGone;
       },
       timings::kHostMessageBoxShowSeconds, timings::kWindowPollSeconds);
@@ -85,12 +102,23 @@ void AwaitRefusalClosed(Platform& platform, WindowHandle mdi, WindowHandle box, 
 
 }  // namespace
 
+std::vector<WindowHandle> FindInstantMessageWindows(Platform& platform, WindowHandle mdi) {
+  std::vector<WindowHandle> windows;
+  for (WindowHandle window = FindChild(platform, mdi, host_class::kChild, kInstantMessageCaption);
+       window;
+       window = FindNextChild(platform, mdi, window, host_class::kChild, kInstantMessageCaption)) {
+    windows.push_back(window);
+  }
+  return windows;
+}
+
 InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& recipient,
                                          const std::string& message) {
   // With no host there is nothing to wait for; the keyword box is not looked for.
   const WindowHandle mdi = FindHostMdiClient(platform, FindHostFrame(platform));
   if (!mdi || platform.QuitRequested())
     return InstantMessageOutcome::kNotSent;
+  const std::vector<WindowHandle> before = FindInstantMessageWindows(platform, mdi);
   if (!OpenKeyword(platform, std::string(kInstantMessageLink) + recipient))
     return InstantMessageOutcome::kNotSent;
 
@@ -98,7 +126,7 @@ InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& 
   const bool opened = WaitForHost(
       platform,
       [&] {
-        im = LookForInstantMessageWindow(platform, mdi);
+        im = LookForNewWindow(platform, mdi, before);
         return im.window && im.text && im.send;
       },
       timings::kInstantMessageWaitSeconds, timings::kWindowPollSeconds);
@@ -115,7 +143,8 @@ InstantMessageOutcome SendInstantMessage(Platform& platform, const std::string& 
       platform,
       [&] {
         box = platform.FindWindowA(host_class::kDialog, kHostMessageBoxCaption);
-        stillOpen = FindChild(platform, mdi, host_class::kChild, kInstantMessageCaption);
+        stillOpen =
+            IsAmong(FindInstantMessageWindows(platform, mdi), im.window) ? im.window : kNoWindow;
         return box || !stillOpen;
       },
       timings::kInstantMessageWaitSeconds, timings::kWindowPollSeconds);

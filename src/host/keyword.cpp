@@ -14,11 +14,15 @@ bool SendChar(Platform& platform, WindowHandle box, std::uint32_t character) {
 
 }  // namespace
 
+WindowHandle FindKeywordBox(Platform& platform) {
+  const WindowHandle combo = FindChild(platform, FindInnerToolbar(platform), host_class::kComboBox);
+  return FindChild(platform, combo, host_class::kEdit);
+}
+
 bool OpenKeyword(Platform& platform, const std::string& keyword) {
   if (platform.QuitRequested())
     return false;
-  const WindowHandle combo = FindChild(platform, FindInnerToolbar(platform), host_class::kComboBox);
-  const WindowHandle box = FindChild(platform, combo, host_class::kEdit);
+  const WindowHandle box = FindKeywordBox(platform);
   if (!box)
     return false;
   platform.SendMessageA(box, WM_SETTEXT, 0, keyword);

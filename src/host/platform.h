@@ -37,6 +37,9 @@ struct TextBuffer {
 // A caption to search for; std::nullopt matches any caption (Win32's null pointer).
 using CaptionFilter = std::optional<std::string_view>;
 inline constexpr CaptionFilter kAnyCaption = std::nullopt;
+// A class name to search for that matches any class (Win32's null pointer); only
+// FindWindowExA takes it.
+inline constexpr std::string_view kAnyClass = {};
 
 // The operations the host routines need from the platform, under their Win32 names,
 // plus the event pump, the clock and a blocking wait. Text arguments and results are
@@ -47,6 +50,10 @@ inline constexpr CaptionFilter kAnyCaption = std::nullopt;
 // desktop for tests.
 class Platform {
  public:
+  Platform() = default;
+  // Not copied: a copy would keep its outcomes in the original.
+  Platform(const Platform&) = delete;
+  Platform& operator=(const Platform&) = delete;
   virtual ~Platform() = default;
 
   // A top-level window of the class (compared without regard to case) whose caption
@@ -54,8 +61,8 @@ class Platform {
   virtual WindowHandle FindWindowA(std::string_view className, CaptionFilter caption) = 0;
 
   // The next direct child of parent after `after` (0: from the first child) with the
-  // class and caption; parent 0 searches the top-level windows; 0 when no further child
-  // matches or `after` no longer exists.
+  // class (kAnyClass: any) and caption; parent 0 searches the top-level windows; 0 when no further
+  // child matches or `after` no longer exists.
   virtual WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after,
                                      std::string_view className, CaptionFilter caption) = 0;
 
@@ -85,6 +92,10 @@ class Platform {
   virtual int GetWindowTextLengthA(WindowHandle window) = 0;
   // At most size - 1 8-bit characters of the caption, widened to UTF-8.
   virtual std::string GetWindowTextA(WindowHandle window, int size) = 0;
+
+  // At most size - 1 characters of the window's class name; empty for window 0 or a
+  // window that is gone.
+  virtual std::string GetClassNameA(WindowHandle window, int size) = 0;
 
   virtual void ReleaseCapture() = 0;
 
@@ -139,21 +150,30 @@ class Platform {
   // Sleeps without looking at the program's events (for waits that must not pump).
   virtual void Sleep(double seconds) = 0;
 
+  // Told by each wait and pause as it ends: its kind, how long it took, and whether
+  // what it waited for held. Nothing by default; a trace of the call prints it.
+  virtual void WaitEnded(std::string_view kind, double seconds, bool held);
+
   // How the latest call made on this platform ended. A caller begins each call it wants
   // to hear about, then reads LastOutcome(); a call begun after the program was asked to
   // quit ends "quit requested".
   void BeginCall();
-  Outcome LastOutcome() const { return outcomes_.Last(); }
+  Outcome LastOutcome() const { return outcomes_->Last(); }
   // Where the routines' steps tell how they ended.
-  OutcomeRecord& Outcomes() { return outcomes_; }
+  OutcomeRecord& Outcomes() { return *outcomes_; }
 
  protected:
+  // A platform that hands its operations on to `other` keeps its outcomes there too, so
+  // a routine hears the same outcome through either.
+  void ShareOutcomesOf(Platform& other) { outcomes_ = &other.Outcomes(); }
+
   // What every implementation's sends and posts tell: a message to window 0 had nothing
   // to act on; one that was not answered (or not accepted) is the host not answering.
   void RecordDelivery(WindowHandle window, bool answered);
 
  private:
-  OutcomeRecord outcomes_;
+  OutcomeRecord ownOutcomes_;
+  OutcomeRecord* outcomes_ = &ownOutcomes_;
 };
 
 }  // namespace velto::host

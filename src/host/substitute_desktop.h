@@ -142,6 +142,7 @@ class SubstituteDesktop : public Platform {
                     std::uint32_t lParam) override;
   int GetWindowTextLengthA(WindowHandle window) override;
   std::string GetWindowTextA(WindowHandle window, int size) override;
+  std::string GetClassNameA(WindowHandle window, int size) override;
   void ReleaseCapture() override;
   void ShowWindow(WindowHandle window, int command) override;
   bool IsWindowVisible(WindowHandle window) override;

@@ -114,7 +114,7 @@ WindowHandle SubstituteDesktop::FindWindowExA(WindowHandle parent, WindowHandle 
   const std::string captionBytes = caption ? ToHostBytes(*caption) : std::string();
   for (; it != children.end(); ++it) {
     const Window& window = windows_.at(it->value());
-    if (!SameName(window.className, className))
+    if (!className.empty() && !SameName(window.className, className))
       continue;
     if (caption && !SameName(window.captionBytes, captionBytes))
       continue;
@@ -136,6 +136,13 @@ std::string SubstituteDesktop::GetWindowTextA(WindowHandle window, int size) {
     return {};
   const std::size_t room = static_cast<std::size_t>(size - 1);
   return FromHostBytes(std::string_view(found->captionBytes).substr(0, room));
+}
+
+std::string SubstituteDesktop::GetClassNameA(WindowHandle window, int size) {
+  ++platformCalls_;
+  if (!Find(window) || size <= 0)
+    return {};
+  return ClassOf(window).substr(0, static_cast<std::size_t>(size - 1));
 }
 
 void SubstituteDesktop::ShowWindow(WindowHandle window, int command) {

@@ -14,7 +14,7 @@ namespace {
 
 enum class WaitEnd { kHeld, kBound, kQuit };
 
-WaitEnd WaitUntil(Platform& platform, const std::function<bool()>& done, double boundSeconds,
+WaitEnd LoopUntil(Platform& platform, const std::function<bool()>& done, double boundSeconds,
                   double pollSeconds) {
   const double deadline = platform.Clock() + boundSeconds;
   for (;;) {
@@ -28,6 +28,15 @@ WaitEnd WaitUntil(Platform& platform, const std::function<bool()>& done, double 
       return WaitEnd::kBound;
     platform.WaitForEvent(std::min(pollSeconds, left));
   }
+}
+
+// The loop, told to the platform as one wait of its kind once it ends.
+WaitEnd WaitUntil(Platform& platform, std::string_view kind, const std::function<bool()>& done,
+                  double boundSeconds, double pollSeconds) {
+  const double start = platform.Clock();
+  const WaitEnd end = LoopUntil(platform, done, boundSeconds, pollSeconds);
+  platform.WaitEnded(kind, SecondsSince(platform, start), end == WaitEnd::kHeld);
+  return end;
 }
 
 // A wait is one of the few places that know how a call went: it held, or ran out, or
@@ -51,7 +60,7 @@ bool Told(Platform& platform, WaitEnd end) {
 
 bool WaitFor(Platform& platform, const std::function<bool()>& done, double boundSeconds,
              double pollSeconds) {
-  return Told(platform, WaitUntil(platform, done, boundSeconds, pollSeconds));
+  return Told(platform, WaitUntil(platform, "wait", done, boundSeconds, pollSeconds));
 }
 
 bool WaitForHost(Platform& platform, const std::function<bool()>& done, double boundSeconds,
@@ -72,13 +81,17 @@ bool WaitForHost(Platform& platform, const std::function<bool()>& done, double b
 bool WaitWithoutPump(Platform& platform, const std::function<bool()>& done, double boundSeconds,
                      double pollSeconds) {
   const double start = platform.Clock();
+  const auto ended = [&](WaitEnd end) {
+    platform.WaitEnded("wait without pump", SecondsSince(platform, start), end == WaitEnd::kHeld);
+    return Told(platform, end);
+  };
   for (;;) {
     if (platform.QuitRequested())
-      return Told(platform, WaitEnd::kQuit);
+      return ended(WaitEnd::kQuit);
     if (done())
-      return Told(platform, WaitEnd::kHeld);
+      return ended(WaitEnd::kHeld);
     if (SecondsSince(platform, start) >= boundSeconds)
-      return Told(platform, WaitEnd::kBound);
+      return ended(WaitEnd::kBound);
     platform.Sleep(pollSeconds);
   }
 }
@@ -88,7 +101,7 @@ void Pause(Platform& platform, double seconds) {
     return;
   // A pause that runs its full length went as it should; only a quit tells.
   const WaitEnd end = WaitUntil(
-      platform, [] { return false; }, seconds, seconds);
+      platform, "pause", [] { return false; }, seconds, seconds);
   if (end == WaitEnd::kQuit)
     platform.Outcomes().Record(Outcome::kQuitRequested);
 }

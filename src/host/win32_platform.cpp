@@ -72,8 +72,10 @@ WindowHandle Win32Platform::FindWindowExA(WindowHandle parent, WindowHandle afte
                                           std::string_view className, CaptionFilter caption) {
   const std::string classBytes = ToHostBytes(className);
   const HostCaption hostCaption(caption);
-  return FromHwnd(
-      ::FindWindowExA(ToHwnd(parent), ToHwnd(after), classBytes.c_str(), hostCaption.get()));
+  const char* anyClass = nullptr;
+  return FromHwnd(::FindWindowExA(ToHwnd(parent), ToHwnd(after),
+                                  className.empty() ? anyClass : classBytes.c_str(),
+                                  hostCaption.get()));
 }
 
 std::intptr_t Win32Platform::SendMessageA(WindowHandle window, std::uint32_t message,
@@ -122,6 +124,14 @@ std::string Win32Platform::GetWindowTextA(WindowHandle window, int size) {
   std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
   const int copied = ::GetWindowTextA(ToHwnd(window), buffer.data(), size);
   return FromHostBytes(std::string_view(buffer.data(), copied > 0 ? copied : 0));
+}
+
+std::string Win32Platform::GetClassNameA(WindowHandle window, int size) {
+  if (!window || size <= 0)
+    return {};
+  std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
+  const int copied = ::GetClassNameA(ToHwnd(window), buffer.data(), size);
+  return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
 
 void Win32Platform::ReleaseCapture() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "host/platform.h"
 
@@ -32,5 +33,18 @@ WindowHandle FindHostMdiClient(Platform& platform, WindowHandle frame);
 WindowHandle FindInnerToolbar(Platform& platform);
 // The n-th (1-based) "_AOL_Icon" of the inner toolbar.
 WindowHandle FindToolbarIcon(Platform& platform, int n);
+
+// Windows of the host that a routine finds and the library's tree names too; each is
+// defined beside the routine that uses it.
+//
+// The chat-room control classes the window lacks ("RICHCNTL", "_AOL_Listbox",
+// "_AOL_Icon", "_AOL_Static"); none for a chat room (chat_room.cpp).
+std::vector<std::string_view> MissingChatRoomMarkers(Platform& platform, WindowHandle window);
+// The keyword box: the "Edit" of the inner toolbar's "_AOL_Combobox"; 0 when missing
+// (keyword.cpp).
+WindowHandle FindKeywordBox(Platform& platform);
+// Every "Send Instant Message" child of the host's MDI client, in child order
+// (instant_message.cpp).
+std::vector<WindowHandle> FindInstantMessageWindows(Platform& platform, WindowHandle mdi);
 
 }  // namespace velto::host

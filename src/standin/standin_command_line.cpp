@@ -82,6 +82,8 @@ ParsedCommandLine ParseStandinCommandLine(const std::vector<std::string>& argume
       settings.options.screenName = *name;
     } else if (const auto room = ValueOf(argument, "--room=")) {
       settings.options.roomName = *room;
+    } else if (const auto decoy = ValueOf(argument, "--decoy-room=")) {
+      settings.options.decoyRoomName = *decoy;
     } else if (const auto people = ValueOf(argument, "--people=")) {
       settings.people = CommaSeparated(*people);
     } else if (const auto path = ValueOf(argument, "--log=")) {

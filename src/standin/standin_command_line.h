@@ -29,7 +29,8 @@ struct ParsedCommandLine {
 
 inline constexpr const char* kStandinUsage =
     "usage: standin-host [--im=close|box|never|silent] [--name=<screen name>]\n"
-    "                    [--room=<room name>] [--people=<name>,<name>...]\n"
+    "                    [--room=<room name>] [--decoy-room=<room name>]\n"
+    "                    [--people=<name>,<name>...]\n"
     "                    [--log=<path>] [--echo]\n"
     "                    [--misbehave=<order>] [--control=<path>] [--sample-mail]\n"
     "orders: hang:<seconds> slow:<milliseconds> close-room close-im never-open-im\n"

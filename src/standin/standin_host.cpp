@@ -1,8 +1,8 @@
 #include "standin/standin_host.h"
 
+#include "host/host_names.h"
 #include "host/host_text.h"
 #include "host/messages.h"
-#include "host/host_names.h"
 #include "host/window_search.h"
 
 namespace velto::standin {
@@ -63,6 +63,8 @@ StandinHost::StandinHost(HostWindows& windows, StandinOptions options)
   mail_.SetMdiClient(mdi_);
   accounts_.SetMdiClient(mdi_);
   welcome_ = windows_.Create(mdi_, cls::kChild, "Welcome, " + options_.screenName + "!");
+  if (!options_.decoyRoomName.empty())
+    OpenHalfOpenRoom(options_.decoyRoomName);
   chatRoom_ = OpenChatRoom(options_.roomName);
   Misbehave(options_.misbehaviour);
 }
@@ -124,6 +126,15 @@ WindowHandle StandinHost::OpenChatRoom(const std::string& name) {
   windows_.Create(room, cls::kRichText, "",
                   [this](WindowHandle self, const HostMessage& m) { OnChatInput(self, m); });
   people_.CreateList(room, mdi_);
+  windows_.Create(room, cls::kIcon, "");
+  windows_.Create(room, cls::kStatic, "");
+  return room;
+}
+
+WindowHandle StandinHost::OpenHalfOpenRoom(const std::string& name) {
+  const WindowHandle room = windows_.Create(mdi_, cls::kChild, name);
+  windows_.Create(room, cls::kRichText, "");
+  windows_.Create(room, cls::kRichText, "");
   windows_.Create(room, cls::kIcon, "");
   windows_.Create(room, cls::kStatic, "");
   return room;

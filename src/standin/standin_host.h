@@ -40,6 +40,9 @@ struct MisbehaviourOrder {
 struct StandinOptions {
   std::string screenName = "Guest";
   std::string roomName = "Lobby";
+  // When set, a room still opening (it has no list of people yet) with this name comes
+  // before the chat room: a window that must not be taken for it.
+  std::string decoyRoomName;
   InstantMessageAnswer instantMessageAnswer = InstantMessageAnswer::kCloseWindow;
   MisbehaviourOrder misbehaviour;  // from the start
 };
@@ -88,6 +91,9 @@ class StandinHost {
 
   // Opens a further chat room (at the end of the child order).
   WindowHandle OpenChatRoom(const std::string& name);
+  // Opens a chat room that has every control but its list of people, as a room the host
+  // is still opening (at the end of the child order).
+  WindowHandle OpenHalfOpenRoom(const std::string& name);
   void SetInstantMessageAnswer(InstantMessageAnswer answer) {
     options_.instantMessageAnswer = answer;
   }

@@ -104,12 +104,13 @@ def command_line_parameters(parameters):
 
 
 def velto_run_faults(listed, parameters):
-    """velto-run runs every routine of velto.h (but the outcome's own functions) under its
+    """velto-run runs every routine of velto.h (but the outcome's own functions, and
+    TraceTo, which is velto-run's --trace) under its
     name, with velto.h's parameters in velto.h's order; it may leave out a window that it
     fills itself (a list whose items it prints)."""
     faults = []
     for name, each in parameters.items():
-        if name in ("LastOutcome", "OutcomeName"):
+        if name in ("LastOutcome", "OutcomeName", "TraceTo"):
             continue
         if name not in listed:
             faults.append(f"velto-run: no routine {name}")

@@ -20,7 +20,7 @@
 #include "velto.h"
 
 #define MAX_ARGUMENTS 8
-#define BUFFER_SIZE 4096
+#define BUFFER_SIZE 16384  /* room for the host's window tree */
 #define MAX_BUFFERS 2
 #define USAGE_STATUS 2
 

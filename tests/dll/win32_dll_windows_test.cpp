@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "velto.h"
@@ -69,6 +70,42 @@ TEST_F(DllWindows, AFlagIsNeverTrueForABadArgument) {
   EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_BAD_ARGUMENT);
   EXPECT_EQ(velto_SetControlText(Handle(edit_), L"fine"), VELTO_TRUE);
   EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_DONE);
+}
+
+// The trace of a thread's calls: what reached the window, with its bytes, and each
+// call's outcome; nothing once the trace is stopped.
+TEST_F(DllWindows, ATraceTellsEachMessageAndEachCallsOutcomeUntilItIsStopped) {
+  wchar_t path[MAX_PATH] = {};
+  ::GetTempPathW(MAX_PATH, path);
+  ::lstrcatW(path, L"velto-trace-test.txt");
+  ASSERT_EQ(velto_TraceTo(path), VELTO_DONE);
+  velto_SetControlText(Handle(edit_), L"\u2039hi\u203A");
+  velto_SendChatLine(L"to no host");
+  ASSERT_EQ(velto_TraceTo(nullptr), VELTO_DONE);
+  velto_SetControlText(Handle(edit_), L"untraced");
+
+  std::string trace;
+  if (std::FILE* file = ::_wfopen(path, L"r")) {  // a text file: its lines end in CR LF
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) trace += static_cast<char>(c);
+    std::fclose(file);
+  }
+  ::DeleteFileW(path);
+  char handle[32];
+  std::snprintf(handle, sizeof handle, "0x%x \"Edit\" \"\"",
+                static_cast<unsigned>(reinterpret_cast<UINT_PTR>(edit_)));
+  EXPECT_NE(trace.find(std::string("SendMessageA ") + handle +
+                       " WM_SETTEXT wParam 0 text \"\\x8bhi\\x9b\" -> 1, answered\n"),
+            std::string::npos)
+      << trace;
+  EXPECT_NE(trace.find("ms  outcome done\n"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("ms  outcome nothing to act on\n"), std::string::npos) << trace;
+  EXPECT_EQ(trace.find("untraced"), std::string::npos) << trace;
+}
+
+TEST_F(DllWindows, ATraceToAFileThatCannotBeMadeFails) {
+  EXPECT_EQ(velto_TraceTo(L"Z:\\no such folder\\trace.txt"), VELTO_FAILED);
+  EXPECT_EQ(velto_LastOutcome(), VELTO_OUTCOME_FAILED);
+  velto_TraceTo(nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/host_routines.h"
 #include "host/messages.h"
 #include "host/timings.h"
@@ -45,6 +47,9 @@ class SendInstantMessageTest : public HostTest {
             SentZeroReference(send_, WM_LBUTTONDOWN),
             SentZeroReference(send_, WM_LBUTTONUP)};
   }
+  // Opens windows as the host does: after the keyword was typed (at the routine's first
+  // look), so that they are the ones the keyword opened.
+  void OnceTheKeywordIsTyped(std::function<void()> open) { desktop_.Schedule(0, std::move(open)); }
   std::vector<WindowHandle> Watched() const { return {standin_.keywordBox(), im_, text_, send_}; }
 
   WindowHandle im_, text_, send_;
@@ -83,6 +88,22 @@ TEST_F(SendInstantMessageTest, HostMessageBoxIsConfirmedAndTheWindowClosed) {
   EXPECT_FALSE(desktop_.Exists(im_));
 }
 
+// An instant-message window left open to somebody else comes first in child order; the
+// message goes to the member named, through the window the keyword opened.
+TEST_F(SendInstantMessageTest, AWindowLeftOpenToAnotherMemberIsNeverUsed) {
+  host::OpenKeyword(desktop_, "aol://9293:Bob");
+  desktop_.RunFor(standin::StandinHost::kInstantMessageOpenSeconds + 0.1);
+  const WindowHandle bobs = OpenedWindow();
+  ASSERT_TRUE(bobs);
+  const double start = desktop_.Now();
+  EXPECT_EQ(Send(InstantMessageAnswer::kCloseWindow), InstantMessageOutcome::kTaken);
+  EXPECT_LT(desktop_.Now() - start, 1.0) << "taken as soon as its own window closed";
+  ASSERT_EQ(standin_.received().size(), 3u);
+  EXPECT_EQ(standin_.received()[2].recipient, "$IM_OFF");
+  EXPECT_EQ(standin_.received()[2].bytes, "Vrel owns you");
+  EXPECT_TRUE(desktop_.Exists(bobs)) << "the other window is left as it was";
+}
+
 TEST_F(SendInstantMessageTest, GivesUpAfterItsBoundWhenTheWindowNeverOpens) {
   const double start = desktop_.Now();
   EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kTimedOut);
@@ -101,12 +122,14 @@ TEST_F(SendInstantMessageTest, GivesUpWhenTheHostNeverAnswersAndPostsNothing) {
 }
 
 TEST_F(SendInstantMessageTest, NeverClicksBeforeTheNinthIconExists) {
-  // A window already open, with only eight icons: it comes first in child order.
-  const WindowHandle early =
-      desktop_.AddWindow(standin_.mdiClient(), "AOL Child", "Send Instant Message");
-  desktop_.AddWindow(early, "RICHCNTL", "");
+  // The window opens with only eight icons.
+  WindowHandle early;
   std::vector<WindowHandle> icons;
-  for (int i = 0; i < 8; ++i) icons.push_back(desktop_.AddWindow(early, "_AOL_Icon", ""));
+  OnceTheKeywordIsTyped([&] {
+    early = desktop_.AddWindow(standin_.mdiClient(), "AOL Child", "Send Instant Message");
+    desktop_.AddWindow(early, "RICHCNTL", "");
+    for (int i = 0; i < 8; ++i) icons.push_back(desktop_.AddWindow(early, "_AOL_Icon", ""));
+  });
   WindowHandle ninth;
   desktop_.Schedule(5, [&] {
     ninth = desktop_.AddWindow(early, "_AOL_Icon", "", [&](auto& d, WindowHandle, const auto& m) {
@@ -165,7 +188,7 @@ class HiddenMessageBoxTest : public SendInstantMessageTest {
 // A box is found from the moment it is made. A space pressed before it shows is lost
 // when it is shown and activated, and the box stays up.
 TEST_F(HiddenMessageBoxTest, PressesTheHostMessageBoxOnlyOnceItShows) {
-  AddRefusingWindow(0.5);
+  OnceTheKeywordIsTyped([&] { AddRefusingWindow(0.5); });
   EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
   desktop_.RunFor(0.1);
   ASSERT_GE(shownAt_, 0) << "the box was shown";
@@ -175,7 +198,7 @@ TEST_F(HiddenMessageBoxTest, PressesTheHostMessageBoxOnlyOnceItShows) {
 }
 
 TEST_F(HiddenMessageBoxTest, PressesABoxThatNeverShowsOnceItIsOverdue) {
-  AddRefusingWindow(-1);
+  OnceTheKeywordIsTyped([&] { AddRefusingWindow(-1); });
   EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
   desktop_.RunFor(0.1);
   ASSERT_GE(pressedAt_, 0) << "the button took the space key";
@@ -220,14 +243,14 @@ class SlowRefusalTest : public SendInstantMessageTest {
 // Until the host has closed them, the next instant message would take this box for its
 // answer and this window for the one its keyword opened.
 TEST_F(SlowRefusalTest, RefusedOnlyOnceTheHostHasClosedTheBoxAndTheWindow) {
-  AddSlowRefusingWindow(1.0, 2.0);
+  OnceTheKeywordIsTyped([&] { AddSlowRefusingWindow(1.0, 2.0); });
   EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
   EXPECT_FALSE(desktop_.Exists(box_));
   EXPECT_FALSE(desktop_.Exists(im_));
 }
 
 TEST_F(SlowRefusalTest, AWindowThatNeverClosesHoldsTheRefusalNoLongerThanAHungHost) {
-  AddSlowRefusingWindow(0.5, -1);
+  OnceTheKeywordIsTyped([&] { AddSlowRefusingWindow(0.5, -1); });
   const double start = desktop_.Now();
   EXPECT_EQ(Send(InstantMessageAnswer::kNeverOpen), InstantMessageOutcome::kRefused);
   const double took = desktop_.Now() - start;

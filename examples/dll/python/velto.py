@@ -5,6 +5,9 @@
     lib.ReverseText("héllo")             # 'olléh'
     lib.SendChatLine("‹ hello ›")        # True when the host took it
     lib.FindChatRoom()                   # the room's handle, or None when there is none
+    print(lib.describe_host_windows())   # the host's windows as the library reads them
+    with lib.trace("trace.txt"):         # every message the calls send, to a file
+        lib.SendChatLine("hi")
 
 Text crosses as UTF-16 (velto.h's VELTO_CHAR), so the same module runs on Windows and
 against the native libvelto.so of the text families. Results come back whole: each call
@@ -16,10 +19,11 @@ the kind the routine needs), HostNotAnswering (the host hung past its 5 s bound,
 window went), TimedOut (a wait reached its bound), QuitRequested, BadArgument (also a
 ValueError) and Failed. A finder that found nothing returns None instead.
 """
+import contextlib
 import ctypes
 import os
 import sys
-from typing import Any, Callable, Dict, Optional, Sequence, Tuple, Union
+from typing import Any, Callable, Dict, Iterator, Optional, Sequence, Tuple, Union
 
 __all__ = ["Velto", "VeltoError", "NothingToActOn", "HostNotAnswering", "TimedOut",
            "QuitRequested", "BadArgument", "Failed"]
@@ -106,6 +110,8 @@ ROUTINES: Dict[str, Tuple[Tuple[str, ...], str]] = {
     # chat lines as the host shows them
     "ChatLineSender": ((TEXT, OUT), "text"),
     "ChatLineMessage": ((TEXT, OUT), "text"),
+    # what the library sees
+    "DescribeHostWindows": ((OUT,), "text"),
 }
 
 _CHAR = ctypes.c_uint16
@@ -162,6 +168,23 @@ class Velto:
         function.argtypes = argtypes
         function.restype = ctypes.c_ssize_t if result == WINDOW else ctypes.c_int
         return lambda *arguments: self._call(name, function, parameters, result, arguments)
+
+    def describe_host_windows(self) -> str:
+        """The host's windows as the library reads them, a line each (velto-run --tree)."""
+        return self.DescribeHostWindows()
+
+    @contextlib.contextmanager
+    def trace(self, path: str) -> Iterator[None]:
+        """Within the block, every call of this thread writes its trace to the file."""
+        function = self._library.velto_TraceTo
+        function.argtypes = [ctypes.POINTER(_CHAR)]
+        function.restype = ctypes.c_int
+        if function(_units(path)) != 0:
+            raise Failed("TraceTo", self.outcome_name(self._library.velto_LastOutcome()))
+        try:
+            yield
+        finally:
+            function(None)
 
     def outcome_name(self, code: int) -> str:
         """The name velto.dll gives an outcome code ("done", "timed out", ...)."""

@@ -1,5 +1,8 @@
 #include "library/chat/instant_messages.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "host/host_names.h"
 #include "host/host_routines.h"
 #include "host/messages.h"
@@ -27,7 +30,6 @@ constexpr int kReplyBox = 2;    // the second "RICHCNTL"
 constexpr int kSendButton = 9;  // the ninth "_AOL_Icon"
 
 constexpr std::string_view kInstantMessageLink = "aol://9293:";
-constexpr std::string_view kInstantMessageCaption = host::host_caption::kInstantMessage;
 constexpr int kAvailabilityButton = 10;  // the tenth "_AOL_Icon"
 constexpr int kAnswerLabel = 2;          // the second "Static" of the host's box
 // Every answer of the host is longer than this; a shorter text is not (yet) the answer.
@@ -42,11 +44,18 @@ WindowHandle FirstRichText(host::Platform& platform) {
   return host::FindChild(platform, FindConversationWindow(platform), host::host_class::kRichText);
 }
 
-// The tenth icon of the host's "Send Instant Message" window (left in `window`) once the
-// window, its text box and all ten icons are there; 0 before.
-WindowHandle FindAvailabilityButton(host::Platform& platform, WindowHandle& window) {
-  const WindowHandle mdi = host::FindHostMdiClient(platform, host::FindHostFrame(platform));
-  window = host::FindChild(platform, mdi, host::host_class::kChild, kInstantMessageCaption);
+// The tenth icon of the "Send Instant Message" window the keyword opened (left in
+// `window`): the first one not open before (`before`), once its text box and all ten
+// icons are there; 0 before.
+WindowHandle FindAvailabilityButton(host::Platform& platform, WindowHandle mdi,
+                                    const std::vector<WindowHandle>& before, WindowHandle& window) {
+  window = host::kNoWindow;
+  for (const WindowHandle candidate : host::FindInstantMessageWindows(platform, mdi)) {
+    if (std::find(before.begin(), before.end(), candidate) == before.end()) {
+      window = candidate;
+      break;
+    }
+  }
   const WindowHandle text = host::FindChild(platform, window, host::host_class::kRichText);
   const WindowHandle button =
       host::FindNthChild(platform, window, host::host_class::kIcon, kAvailabilityButton);
@@ -117,13 +126,15 @@ void ReplyToConversation(host::Platform& platform, const std::string& text) {
 }
 
 int IsMemberOnline(host::Platform& platform, const std::string& screenName) {
+  const WindowHandle mdi = host::FindHostMdiClient(platform, host::FindHostFrame(platform));
+  const std::vector<WindowHandle> before = host::FindInstantMessageWindows(platform, mdi);
   if (!host::OpenKeyword(platform, std::string(kInstantMessageLink) + screenName))
     return kFalse;
 
   WindowHandle window;
   WindowHandle button;
   const bool opened = WaitForHostWindow(platform, [&] {
-    button = FindAvailabilityButton(platform, window);
+    button = FindAvailabilityButton(platform, mdi, before, window);
     return !button.IsNone();
   });
   if (!opened)
