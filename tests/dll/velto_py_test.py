@@ -102,6 +102,45 @@ class VeltoOutcomes(unittest.TestCase):
             _with_outcome(2).FindChatRoom()
 
 
+class _TreeAndTraceLibrary(_StandInLibrary):
+    """A stand-in library whose tree is `tree` and that notes each velto_TraceTo path."""
+
+    def __init__(self, tree):
+        super().__init__(0)
+        self.traced_to = []
+
+        def describe(result, size):
+            if size > len(tree):
+                ctypes.memmove(result, tree.encode("utf-16-le") + b"\0\0", 2 * len(tree) + 2)
+            return len(tree)
+
+        def trace_to(path):
+            self.traced_to.append(velto._text_of(path) if path else None)
+            return 0
+
+        self.velto_DescribeHostWindows = describe
+        self.velto_TraceTo = trace_to
+
+
+class VeltoTreeAndTrace(unittest.TestCase):
+    def _lib(self, tree=""):
+        lib = velto.Velto.__new__(velto.Velto)
+        lib._library = _TreeAndTraceLibrary(tree)
+        return lib
+
+    def test_the_tree_comes_back_whole_however_long(self):
+        tree = '0x10058 "AOL Frame25" "America Online" visible\n' * 200
+        self.assertEqual(self._lib(tree).describe_host_windows(), tree)
+
+    def test_a_trace_covers_the_block_and_stops_even_when_it_raises(self):
+        lib = self._lib()
+        with self.assertRaises(RuntimeError):
+            with lib.trace("C:\\trace.txt"):
+                self.assertEqual(lib._library.traced_to, ["C:\\trace.txt"])
+                raise RuntimeError("inside the block")
+        self.assertEqual(lib._library.traced_to, ["C:\\trace.txt", None])
+
+
 class VeltoPackage(unittest.TestCase):
     def test_the_package_has_the_programs_version(self):
         wanted = os.environ.get("VELTO_VERSION")

@@ -54,6 +54,13 @@ echo "-- velto.dll: DescribeHostWindows gives the same tree"
 OUT=$("$WINE" "$DLL_CALLER" "$(winepath_of "$VELTO_DLL")" velto_DescribeHostWindows Io 2>/dev/null | tr -d '\r')
 [ "$(sed 1d <<<"$OUT")" = "$cli_tree" ] || fail "the DLL's tree differs: $(diff <(sed 1d <<<"$OUT") <(echo "$cli_tree") | head -5)"
 
+echo "-- the stand-in's system menu: its own tree, as the library reads it"
+probe system-command "America Online" 0x0200 >/dev/null
+wait_until 20 window_exists "The window tree as the library reads it" || fail "no window of the tree"
+shown=$(probe child-text "The window tree as the library reads it")
+grep -qF '"AOL Child" "Lobby 2" visible  <- not the chat room (FindChatRoom): no "_AOL_Listbox"' <<<"$shown" ||
+  fail "the stand-in's own tree lacks the room still opening: $shown"
+
 echo "-- the trace of SendChatLine: the bytes the stand-in logged, then the return"
 run --trace SendChatLine "hi ‹›"
 [ "$STATUS" = 0 ] || fail "SendChatLine ended $STATUS: $ERR"

@@ -175,6 +175,32 @@ int TextAt(int x, int y) {
   return 0;
 }
 
+// Chooses the entry of the window's system menu as a person's click would: the system
+// command the menu sends.
+int SystemCommand(const char* caption, unsigned command) {
+  const HWND window = ::FindWindowA(nullptr, caption);
+  if (!window || !::PostMessageA(window, WM_SYSCOMMAND, command, 0)) {
+    std::fprintf(stderr, "velto-probe: no window \"%s\" took the command\n", caption);
+    return 2;
+  }
+  return 0;
+}
+
+// The text of the first child of the top-level window with the caption.
+int ChildText(const char* caption) {
+  static char text[1 << 16];
+  DWORD_PTR ignored = 0;
+  const HWND child = ::GetWindow(::FindWindowA(nullptr, caption), GW_CHILD);
+  if (!child ||
+      !::SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, kAnswerMilliseconds, &ignored)) {
+    std::fprintf(stderr, "velto-probe: no child of \"%s\" that answers\n", caption);
+    return 2;
+  }
+  std::printf("%s\n", text);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -188,8 +214,13 @@ int main(int argc, char** argv) {
     return ForegroundAt(std::atoi(argv[2]), std::atoi(argv[3]));
   if (argc >= 4 && std::strcmp(argv[1], "text-at") == 0)
     return TextAt(std::atoi(argv[2]), std::atoi(argv[3]));
+  if (argc >= 4 && std::strcmp(argv[1], "system-command") == 0)
+    return SystemCommand(argv[2], static_cast<unsigned>(std::strtoul(argv[3], nullptr, 0)));
+  if (argc >= 3 && std::strcmp(argv[1], "child-text") == 0)
+    return ChildText(argv[2]);
   std::fprintf(stderr,
                "usage: velto-probe repaint <seconds> | resources | focus-at <x> <y> |"
-               " foreground-at <x> <y> | text-at <x> <y>\n");
+               " foreground-at <x> <y> | text-at <x> <y> |"
+               " system-command <caption> <command> | child-text <caption>\n");
   return 2;
 }
