@@ -163,14 +163,18 @@ std::string WindowLine(host::Platform& platform, WindowHandle window, const Reco
   return line;
 }
 
-void DescribeBranch(host::Platform& platform, WindowHandle window, int depth,
-                    const Recognised& names, std::string& tree) {
-  tree += std::string(static_cast<std::size_t>(depth) * 2, ' ') +
-          WindowLine(platform, window, names) + "\n";
+// A window of the walk and its depth below the top level.
+struct Walked {
+  WindowHandle window;
+  int depth;
+};
+
+void Walk(host::Platform& platform, WindowHandle window, int depth, std::vector<Walked>& walk) {
+  walk.push_back(Walked{window, depth});
   for (WindowHandle child =
            platform.FindWindowExA(window, host::kNoWindow, host::kAnyClass, host::kAnyCaption);
        child; child = platform.FindWindowExA(window, child, host::kAnyClass, host::kAnyCaption)) {
-    DescribeBranch(platform, child, depth + 1, names, tree);
+    Walk(platform, child, depth + 1, walk);
   }
 }
 
@@ -191,23 +195,29 @@ std::vector<WindowHandle> OtherHostWindows(host::Platform& platform, WindowHandl
 }  // namespace
 
 std::string DescribeHostWindows(host::Platform& platform) {
-  WindowHandle frame;
+  std::vector<Walked> walk;
   Recognised names;
-  std::vector<WindowHandle> others;
+  WindowHandle frame;
   {
     // Finders of windows that are not open tell nothing of how this call went.
     const host::OutcomeRecord::Quiet absentIsNoFault(platform.Outcomes());
     frame = host::FindHostFrame(platform);
     if (frame) {
+      // The walk comes first: a window the host opens meanwhile is left out, rather than
+      // shown as if no finder knew it.
+      Walk(platform, frame, 0, walk);
+      for (const WindowHandle window : OtherHostWindows(platform, frame))
+        Walk(platform, window, 0, walk);
       names = RecogniseHostWindows(platform, frame);
-      others = OtherHostWindows(platform, frame);
     }
   }
   if (!host::Found(platform, frame))
     return {};
   std::string tree;
-  DescribeBranch(platform, frame, 0, names, tree);
-  for (const WindowHandle window : others) DescribeBranch(platform, window, 0, names, tree);
+  for (const Walked& walked : walk) {
+    tree += std::string(static_cast<std::size_t>(walked.depth) * 2, ' ') +
+            WindowLine(platform, walked.window, names) + "\n";
+  }
   return tree;
 }
 
