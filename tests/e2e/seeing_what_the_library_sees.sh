@@ -17,7 +17,7 @@ run() {
   STATUS=$status
 }
 # The tree's line of the window with this class and caption (handle and indent left off).
-tree_line() { grep -F " \"$1\" \"$2\" " <<<"$OUT" | head -1 | sed 's/^ *0x[0-9a-f]* //'; }
+tree_line() { grep -F " \"$1\" \"$2\" " <<<"$OUT" | head -1 | sed 's/^ *0x[0-9a-f]* //' || true; }
 expect_tree_line() {
   local line
   line=$(tree_line "$1" "$2")
@@ -37,7 +37,9 @@ start_standin --room=Lobby --decoy-room="Lobby 2" --control="$(winepath_of "$CON
 
 echo "-- the tree: the room, the room still opening, the instant-message window"
 run OpenKeyword "aol://9293:Bob"
-im_open() { run --tree && [ -n "$(tree_line "AOL Child" "Send Instant Message")" ]; }
+# The stand-in makes the window's controls one by one after the window: the last is
+# the tenth icon, after "Send".
+im_open() { run --tree && [ -n "$(tree_line "_AOL_Icon" "Send")" ]; }
 wait_until 20 im_open || fail "no instant-message window in the tree: $OUT"
 expect_tree_line "AOL Frame25" "America Online" "visible  <- the host's frame (FindHostFrame)"
 expect_tree_line "AOL Child" "Lobby" "visible  <- the chat room FindChatRoom uses"
