@@ -37,9 +37,12 @@ start_standin --room=Lobby --decoy-room="Lobby 2" --control="$(winepath_of "$CON
 
 echo "-- the tree: the room, the room still opening, the instant-message window"
 run OpenKeyword "aol://9293:Bob"
-# The stand-in makes the window's controls one by one after the window: the last is
-# the tenth icon, after "Send".
-im_open() { run --tree && [ -n "$(tree_line "_AOL_Icon" "Send")" ]; }
+# The stand-in makes the window's controls one by one after the window: its text box,
+# then ten icons, "Send" the ninth.
+im_open() {
+  run --tree &&
+    [ "$(grep -A11 -F '"AOL Child" "Send Instant Message"' <<<"$OUT" | grep -c '"_AOL_Icon"')" = 10 ]
+}
 wait_until 20 im_open || fail "no instant-message window in the tree: $OUT"
 expect_tree_line "AOL Frame25" "America Online" "visible  <- the host's frame (FindHostFrame)"
 expect_tree_line "AOL Child" "Lobby" "visible  <- the chat room FindChatRoom uses"
